@@ -1,0 +1,45 @@
+# Thin wrapper over the CMake presets. `make run` starts the calendar, `make test` runs every test.
+.PHONY: all deps configure build run test bench sanitize fuzz screenshot install clean
+
+PRESET ?= default
+BUILD_DIR := build
+JOBS ?= $(shell nproc)
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake --preset $(PRESET) >/dev/null
+
+build: configure
+	@cmake --build --preset $(PRESET) -j $(JOBS)
+
+run: build
+	$(BUILD_DIR)/main/ruxa-calendar
+
+test: build
+	@scripts/run-tests $(BUILD_DIR)
+
+bench: build
+	@scripts/run-benchmarks $(BUILD_DIR)
+
+sanitize: deps
+	@cmake --preset sanitize >/dev/null
+	@cmake --build --preset sanitize -j $(JOBS)
+	@scripts/run-tests build-sanitize -L core
+
+fuzz: deps
+	@cmake --preset fuzz >/dev/null
+	@cmake --build --preset fuzz -j $(JOBS)
+	@scripts/run-fuzzers build-fuzz $(FUZZ_SECONDS)
+
+screenshot: build
+	@scripts/take-screenshots $(BUILD_DIR)
+
+install: build
+	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+clean:
+	rm -rf build build-sanitize build-fuzz

@@ -1,0 +1,9 @@
+#include "main/WindowReferences.h"
+
+TfrmManyYear* frmManyYear = nullptr;
+TfrmNoteAdd* frmNoteAdd = nullptr;
+TfrmNoteHis* frmNoteHis = nullptr;
+TfrmNoteList* frmNoteList = nullptr;
+TfrmNoteSet* frmNoteSet = nullptr;
+TfrmWeather* frmWeather = nullptr;
+TfrmAbout* frmAbout = nullptr;
