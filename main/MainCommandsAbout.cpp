@@ -1,0 +1,3 @@
+#include "main/UMain.h"
+
+void TfrmManyYear::N11Click() {}
