@@ -1,0 +1,15 @@
+#pragma once
+
+// The error that the notes core raises when a save cannot be done: its text is shown to the
+// user as it is by the general error report.
+
+#include <stdexcept>
+
+namespace notes {
+
+class ENotesError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+} // namespace notes
