@@ -8,11 +8,12 @@
 
 namespace notes {
 
-// The shared settings: 0, 0 and 10 until the start-up read.
-extern std::int32_t
-    NotePosition; // popup corner: 0 top left, 1 bottom left, 2 top right, 3 bottom right
-extern std::int32_t NoteAlarmOn; // reminders raised when not 0
-extern std::int32_t NoteBlend;   // popup opacity step, 1 to 10
+// The shared settings, 0, 0 and 10 until the start-up read:
+// NotePosition is the popup's corner (0 top left, 1 bottom left, 2 top right, 3 bottom right),
+// NoteAlarmOn raises reminders when not 0, NoteBlend is the popup's opacity step (1 to 10).
+extern std::int32_t NotePosition;
+extern std::int32_t NoteAlarmOn;
+extern std::int32_t NoteBlend;
 
 struct TNoteSettings {
     std::int32_t Position = 0;

@@ -1,0 +1,47 @@
+#include "notes/NotesDocument.h"
+
+#include "notes/UNotesFile.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+#include "platform/Files.h"
+
+namespace notes {
+
+std::string NotesFileName() {
+    return platform::DataFolder() + "Notes.xml";
+}
+
+std::string TodayDayName() {
+    return "Date" + FormatDateTime("yyyy-mm-dd", platform::Now());
+}
+
+platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error) {
+    std::string Bytes;
+    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
+        return {};
+    }
+    platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
+    if (!Document) {
+        Error = FileName + ": " + Error;
+    }
+    return Document;
+}
+
+bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
+                       std::string& Error) {
+    platform::XmlNode Root = Document.Root();
+    Root.RemoveBlankChildren();
+    for (platform::XmlNode Day : Root.Children()) {
+        if (Day.IsElement()) {
+            Day.RemoveBlankChildren();
+        }
+    }
+    std::string Bytes;
+    if (!Document.Save(NotesEncoding, Bytes, Error)) {
+        Error = FileName + ": " + Error;
+        return false;
+    }
+    return platform::WriteFileAtomically(FileName, Bytes, Error);
+}
+
+} // namespace notes

@@ -1,0 +1,38 @@
+#pragma once
+
+// Profile (INI) files: "[Section]" lines followed by "Key=Value" lines. Section and key
+// names are matched regardless of ASCII letter case; the bytes are GBK, of which only the
+// ASCII characters matter here. Writing changes one line and keeps every other byte.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace platform {
+
+// The value text of Key in the first section named Section, blanks around it removed;
+// nothing when the section or key is missing.
+std::optional<std::string> FindProfileValue(std::string_view Text, std::string_view Section,
+                                            std::string_view Key);
+
+// Text with Key set to Value: the key's line is replaced where it stands, or a new line is
+// added after the last non-blank line of the section, or the section is added at the end.
+std::string SetProfileValue(std::string_view Text, std::string_view Section, std::string_view Key,
+                            std::string_view Value);
+
+// A whole number: decimal with an optional sign, or "0x"/"0X" and hexadecimal digits (a text
+// longer than two characters), within 32 bits. Nothing for any other text.
+std::optional<std::int32_t> ParseProfileInteger(std::string_view Value);
+
+// Reads Key from the file; Default when the file, section or key is missing or the value is
+// not a whole number.
+std::int32_t ReadProfileInteger(const std::string& FileName, std::string_view Section,
+                                std::string_view Key, std::int32_t Default);
+
+// Writes Key into the file crash-safely, creating a missing file. False when the file exists
+// but cannot be read, or cannot be written.
+bool WriteProfileString(const std::string& FileName, std::string_view Section, std::string_view Key,
+                        std::string_view Value);
+
+} // namespace platform

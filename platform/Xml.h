@@ -1,0 +1,77 @@
+#pragma once
+
+// A small owning layer over libxml2 for the notes file: parsing that never reaches out
+// (no network, no external entities, no DTD loading, libxml2's size and depth limits kept),
+// element handles for walking and changing the tree, and saving in a chosen encoding.
+// Names and texts are UTF-8.
+
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct _xmlDoc;
+struct _xmlNode;
+
+namespace platform {
+
+// A node inside an XmlDocument; valid while the document lives and the node is in it.
+class XmlNode {
+public:
+    explicit XmlNode(_xmlNode* Node) : FNode(Node) {}
+
+    bool IsElement() const;
+    // The element's name; empty for any other kind of node.
+    std::string_view Name() const;
+    bool NameIs(std::string_view Name) const { return IsElement() && this->Name() == Name; }
+    // The text content: every text below the node, joined.
+    std::string Text() const;
+    // Replaces the node's children with one text node (none for an empty text).
+    void SetText(std::string_view Text);
+
+    // The children that carry meaning: every child node except text that is only white
+    // space between elements.
+    std::vector<XmlNode> Children() const;
+    // Removes the text children that are only white space.
+    void RemoveBlankChildren();
+    // Appends a new child element holding Text.
+    XmlNode AppendElement(std::string_view Name, std::string_view Text = {});
+    // Takes the node out of its document and frees it; the handle is then dead.
+    void Remove();
+
+private:
+    _xmlNode* FNode;
+};
+
+class XmlDocument {
+public:
+    XmlDocument();
+    ~XmlDocument();
+    XmlDocument(XmlDocument&&) noexcept;
+    XmlDocument& operator=(XmlDocument&&) noexcept;
+
+    // Parses a whole document. A document type declaration is refused, so no entity is ever
+    // declared or expanded. On failure the document is empty and Error holds the parser's
+    // message with its line.
+    static XmlDocument Parse(std::string_view Bytes, std::string& Error);
+    // A new document holding only a root element.
+    static XmlDocument Create(std::string_view RootName);
+
+    explicit operator bool() const { return FDoc != nullptr; }
+    // The root element; the document must not be empty.
+    XmlNode Root() const;
+
+    // Writes the document with the declaration version "1.0" and the given encoding and
+    // no white space added. Characters the encoding cannot hold are written as numeric
+    // character references. The result is parsed again before it is handed out, so bytes
+    // that would not read back are never delivered: false and Error instead.
+    bool Save(const char* Encoding, std::string& Bytes, std::string& Error);
+
+private:
+    struct Deleter {
+        void operator()(_xmlDoc* Doc) const;
+    };
+    std::unique_ptr<_xmlDoc, Deleter> FDoc;
+};
+
+} // namespace platform
