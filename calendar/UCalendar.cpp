@@ -1,1 +1,212 @@
 #include "calendar/UCalendar.h"
+
+#include "calendar/LunarTables.h"
+
+#include <bit>
+#include <chrono>
+
+using calendar_tables::FirstLunarYear;
+using calendar_tables::LastLunarYear;
+using calendar_tables::LunarYearCount;
+
+namespace {
+
+// Days since 1970-01-01 of a Gregorian date that is known to be valid.
+constexpr int DayNumber(int Year, int Month, int Day) {
+    using namespace std::chrono;
+    const sys_days Date{year_month_day{year{Year}, month{static_cast<unsigned>(Month)},
+                                       day{static_cast<unsigned>(Day)}}};
+    return Date.time_since_epoch().count();
+}
+
+int ValidDayNumber(int Year, int Month, int Day) {
+    CheckValidDate(Year, Month, Day);
+    return DayNumber(Year, Month, Day);
+}
+
+constexpr bool InTable(int LunarYear) {
+    return LunarYear >= FirstLunarYear && LunarYear <= LastLunarYear;
+}
+
+constexpr int LeapMonthOf(int LunarYear) {
+    const int Index = LunarYear - FirstLunarYear;
+    const unsigned Byte = calendar_tables::LeapMonthNibbles[Index / 2];
+    return static_cast<int>(Index % 2 == 0 ? Byte >> 4 : Byte & 0x0F);
+}
+
+constexpr std::uint32_t MonthWord(int LunarYear) {
+    return calendar_tables::LunarMonthBits[LunarYear - FirstLunarYear];
+}
+
+// Lengths of month LunarMonth (low half) and of its leap month (high half, 0 when the
+// month is not repeated) of a table year.
+constexpr std::uint32_t TableMonthDays(int LunarYear, int LunarMonth) {
+    const int Leap = LeapMonthOf(LunarYear);
+    const int Bit = (Leap > 0 && LunarMonth > Leap) ? 15 - LunarMonth : 16 - LunarMonth;
+    const std::uint32_t Word = MonthWord(LunarYear);
+    const std::uint32_t Days = (Word >> Bit & 1U) != 0 ? 30 : 29;
+    if (LunarMonth != Leap) {
+        return Days;
+    }
+    const std::uint32_t LeapDays = (Word >> (Bit - 1) & 1U) != 0 ? 30 : 29;
+    return LeapDays << 16 | Days;
+}
+
+constexpr int TableYearDays(int LunarYear) {
+    int Days = 0;
+    for (int Month = 1; Month <= 12; ++Month) {
+        const std::uint32_t Both = TableMonthDays(LunarYear, Month);
+        Days += static_cast<int>((Both & 0xFFFF) + (Both >> 16));
+    }
+    return Days;
+}
+
+constexpr bool TablesAreWellFormed() {
+    for (int Year = FirstLunarYear; Year <= LastLunarYear; ++Year) {
+        const std::uint32_t Word = MonthWord(Year);
+        const int Leap = LeapMonthOf(Year);
+        if ((Word & ~std::uint32_t{0xFFF8}) != 0 || Leap > 12 || (Leap == 0 && (Word & 0x8) != 0)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(TablesAreWellFormed(), "a month word or leap month is out of its bits");
+
+// Day 0 of the day count is 1901-01-01; lunar 1901-1-1 is day 49 (1901-02-19). The 49
+// days before it are the last two months of lunar 1900, which the tables do not describe:
+// month 11 of 29 days (1901-01-01 is its day 11) and month 12 of 30 days.
+constexpr int FirstTableDay = DayNumber(1901, 1, 1);
+constexpr int LastTableDay = DayNumber(2050, 12, 31) - FirstTableDay;
+constexpr int LunarEpoch = 49;
+constexpr int Month11Of1900Left = 19;
+
+// YearStarts[I]: days from lunar 1901-1-1 to the first day of lunar year 1901 + I;
+// the last entry is the day after lunar 2050 ends.
+constexpr std::array<int, LunarYearCount + 1> YearStarts = [] {
+    std::array<int, LunarYearCount + 1> Starts{};
+    for (int I = 0; I < LunarYearCount; ++I) {
+        Starts[I + 1] = Starts[I] + TableYearDays(FirstLunarYear + I);
+    }
+    return Starts;
+}();
+static_assert(YearStarts.back() > LastTableDay - LunarEpoch,
+              "the lunar years must cover every supported Gregorian day");
+
+// A first guess at the lunar year of an epoch day, from the mean length of the lunar years.
+// New years drift by less than a month around the mean, so the guess is at most one year
+// off.
+constexpr int GuessYearIndex(int EpochDay) {
+    return static_cast<int>(static_cast<long long>(EpochDay) * LunarYearCount / YearStarts.back());
+}
+
+// The guess grows with the day, so checking the first and last day of each year covers all.
+constexpr bool GuessIsWithinOneYear() {
+    for (int I = 0; I < LunarYearCount; ++I) {
+        if (GuessYearIndex(YearStarts[I]) < I - 1 ||
+            GuessYearIndex(YearStarts[I + 1] - 1) > I + 1) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(GuessIsWithinOneYear(), "the year guess needs more than one correction");
+
+// Days from the start of the year to month position Position (0 is month 1, the leap month
+// taking the position after the month it repeats): the first Position bits from bit 15 down.
+constexpr int PositionStart(std::uint32_t Word, int Position) {
+    return 29 * Position + std::popcount(Word >> (16 - Position));
+}
+
+} // namespace
+
+int GetWeekDay(int Year, int Month, int Day) {
+    // 1970-01-01 was a Thursday.
+    const int Days = ValidDayNumber(Year, Month, Day);
+    return (Days % 7 + 7 + 4) % 7 + 1;
+}
+
+int GetMonthDays(int Year, int Month) {
+    switch (static_cast<unsigned>(Month)) {
+    case 1:
+    case 3:
+    case 5:
+    case 7:
+    case 8:
+    case 10:
+    case 12:
+        return 31;
+    case 4:
+    case 6:
+    case 9:
+    case 11:
+        return 30;
+    case 2:
+        return (Year % 4 == 0 && (Year % 100 != 0 || Year % 400 == 0)) ? 29 : 28;
+    default:
+        return 0;
+    }
+}
+
+int DateDiffDays(int Year1, int Month1, int Day1, int Year2, int Month2, int Day2) {
+    return ValidDayNumber(Year1, Month1, Day1) - ValidDayNumber(Year2, Month2, Day2);
+}
+
+int GetLeapMonth(int LunarYear) {
+    return InTable(LunarYear) ? LeapMonthOf(LunarYear) : 0;
+}
+
+std::uint32_t GetLunarMonthDays(int LunarYear, int LunarMonth) {
+    if (LunarMonth < 1 || LunarMonth > 12) {
+        return 0;
+    }
+    if (!InTable(LunarYear)) {
+        return 30;
+    }
+    return TableMonthDays(LunarYear, LunarMonth);
+}
+
+int GetLunarYearDays(int LunarYear) {
+    if (!InTable(LunarYear)) {
+        return 360;
+    }
+    const int Index = LunarYear - FirstLunarYear;
+    return YearStarts[Index + 1] - YearStarts[Index];
+}
+
+bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth, int& LunarDay) {
+    return DaysToLunar(ValidDayNumber(Year, Month, Day) - FirstTableDay, LunarYear, LunarMonth,
+                       LunarDay);
+}
+
+bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay) {
+    if (Days < 0 || Days > LastTableDay) {
+        return false;
+    }
+    if (Days < LunarEpoch) {
+        LunarYear = 1900;
+        LunarMonth = Days < Month11Of1900Left ? 11 : 12;
+        LunarDay = Days < Month11Of1900Left ? Days + 11 : Days - 18;
+        return true;
+    }
+    const int EpochDay = Days - LunarEpoch;
+    int Index = GuessYearIndex(EpochDay);
+    if (EpochDay < YearStarts[Index]) {
+        --Index;
+    } else if (EpochDay >= YearStarts[Index + 1]) {
+        ++Index;
+    }
+    const int Year = FirstLunarYear + Index;
+    const std::uint32_t Word = MonthWord(Year);
+    const int InYear = EpochDay - YearStarts[Index];
+    // Months have 29 or 30 days, so the position is InYear / 30 or the one after it.
+    int Position = InYear / 30;
+    if (InYear >= PositionStart(Word, Position + 1)) {
+        ++Position;
+    }
+    const int Leap = LeapMonthOf(Year);
+    LunarYear = Year;
+    LunarMonth = (Leap > 0 && Position >= Leap) ? Position : Position + 1;
+    LunarDay = InYear - PositionStart(Word, Position) + 1;
+    return true;
+}
