@@ -1,9 +1,49 @@
 #include "main/UMain.h"
 
-void TfrmManyYear::N4Click() {}
+#include "main/WindowReferences.h"
+#include "notes/windows/UNoteAdd.h"
+#include "notes/windows/UNoteHis.h"
+#include "notes/windows/UNoteList.h"
+#include "notes/windows/UNoteset.h"
 
-void TfrmManyYear::N5Click() {}
+#include <QAction>
+#include <QPointer>
 
-void TfrmManyYear::N6Click() {}
+namespace {
 
-void TfrmManyYear::N7Click() {}
+// Shows a note window modally; it frees itself and clears its reference when it closes.
+template <typename TWindow> void ShowModally(TWindow*& Reference) {
+    if (Reference == nullptr) {
+        Reference = new TWindow();
+    }
+    Reference->exec();
+}
+
+} // namespace
+
+void TfrmManyYear::N4Click() {
+    ShowModally(frmNoteAdd);
+}
+
+void TfrmManyYear::N5Click() {
+    if (N5->text() == QStringLiteral("显示便签")) {
+        if (frmNoteList == nullptr) {
+            frmNoteList = new TfrmNoteList();
+        }
+        frmNoteList->show();
+        N5->setText(QStringLiteral("隐藏便签"));
+    } else if (N5->text() == QStringLiteral("隐藏便签")) {
+        if (frmNoteList != nullptr) {
+            frmNoteList->hide();
+        }
+        N5->setText(QStringLiteral("显示便签"));
+    }
+}
+
+void TfrmManyYear::N6Click() {
+    ShowModally(frmNoteSet);
+}
+
+void TfrmManyYear::N7Click() {
+    ShowModally(frmNoteHis);
+}

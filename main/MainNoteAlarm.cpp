@@ -1,9 +1,98 @@
 #include "main/UMain.h"
 
-void TfrmManyYear::tNoteAlarmTimer() {}
+#include "main/WindowReferences.h"
+#include "notes/UNoteSettings.h"
+#include "notes/UNotesFile.h"
+#include "notes/windows/NotesFileWatch.h"
+#include "notes/windows/UNoteList.h"
+#include "platform/Clock.h"
 
-bool TfrmManyYear::LoadTodayAlarms(const std::string&) {
-    return false;
+#include <QApplication>
+#include <QFileInfo>
+#include <QThread>
+
+namespace {
+
+// The last reading of today's alarms. A tick whose notes file and day are unchanged since
+// then takes these slots instead of reading the file again.
+struct TAlarmReading {
+    TNotesFileWatch Watch;
+    TNoteAlarms Alarms;
+};
+
+TAlarmReading& LastReading() {
+    static TAlarmReading Reading;
+    return Reading;
 }
 
-void TfrmManyYear::ShakeForm(QWidget*) {}
+// True while a shake runs: a tick that comes during a shake (its passes let events run)
+// is left out, so shakes never nest and the window ends where the shake found it.
+bool Shaking = false;
+
+constexpr int ShakePasses = 26;
+constexpr unsigned long ShakePassMs = 50;
+
+} // namespace
+
+void TfrmManyYear::tNoteAlarmTimer() {
+    if (Shaking || notes::NoteAlarmOn == 0) {
+        return;
+    }
+    const std::string FileName = notes::NotesFileName();
+    if (!QFileInfo::exists(QString::fromStdString(FileName))) {
+        return;
+    }
+    const TDateTime Now = platform::Now();
+    TAlarmReading& Last = LastReading();
+    if (Last.Watch.Unchanged(FileName, FormatDateTime("yyyy-mm-dd", Now))) {
+        FAlarms = Last.Alarms;
+    } else {
+        LoadTodayAlarms(FileName);
+        Last.Watch.Remember();
+        Last.Alarms = FAlarms;
+    }
+    const std::string Minute = FormatDateTime("yyyy-mm-dd hh:nn", Now);
+    for (const TNoteAlarm& Alarm : FAlarms) {
+        if (Alarm.Title.empty() || Alarm.When != Minute) {
+            continue;
+        }
+        if (frmNoteList == nullptr) {
+            frmNoteList = new TfrmNoteList();
+        }
+        frmNoteList->show();
+        ShakeForm(frmNoteList);
+        return;
+    }
+}
+
+bool TfrmManyYear::LoadTodayAlarms(const std::string& FileName) {
+    const notes::TAlarmsRead Reading = notes::ReadTodayAlarms(FileName);
+    FAlarms.assign(NoteAlarmSlots, TNoteAlarm{});
+    for (int Slot = 0; Slot < NoteAlarmSlots && Slot < notes::AlarmSlotCount; ++Slot) {
+        const notes::TNoteAlarm& Read = Reading.Slots[static_cast<size_t>(Slot)];
+        FAlarms[static_cast<size_t>(Slot)] = TNoteAlarm{Read.Title, Read.When};
+    }
+    return Reading.Ok;
+}
+
+void TfrmManyYear::ShakeForm(QWidget* Form) {
+    if (Shaking) {
+        return;
+    }
+    Shaking = true;
+    const QPointer<QWidget> Window(Form);
+    const QPoint Start = Form->pos();
+    for (int Pass = 1; Pass <= ShakePasses && Window != nullptr; ++Pass) {
+        QApplication::processEvents();
+        if (Window == nullptr) {
+            break;
+        }
+        const int Step = Pass % 2 == 1 ? 1 : -1;
+        Window->move(Start + QPoint(Step, Step));
+        QThread::msleep(ShakePassMs);
+    }
+    if (Window != nullptr) {
+        Window->move(Start);
+    }
+    Shaking = false;
+}

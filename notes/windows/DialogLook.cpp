@@ -1,0 +1,27 @@
+#include "notes/windows/DialogLook.h"
+
+#include "widgets/GradientPanel.h"
+
+QFont DialogFont() {
+    QFont Face;
+    Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
+    Face.setPointSize(8);
+    return Face;
+}
+
+TGradientPanel* FillingPanel(QWidget* Dialog) {
+    auto* Panel = new TGradientPanel(Dialog);
+    Panel->setGeometry(Dialog->rect());
+    Panel->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
+    Panel->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
+    Panel->SetInnerFrame(Qt::white);
+    return Panel;
+}
+
+QFrame* Bevel(QWidget* Parent, QFrame::Shape Shape, const QRect& Place) {
+    auto* Line = new QFrame(Parent);
+    Line->setFrameShape(Shape);
+    Line->setFrameShadow(QFrame::Sunken);
+    Line->setGeometry(Place);
+    return Line;
+}

@@ -1,0 +1,267 @@
+#include "notes/windows/UNoteAdd.h"
+
+#include "common/ErrorReport.h"
+#include "main/UMain.h"
+#include "main/WindowReferences.h"
+#include "notes/NotesError.h"
+#include "notes/UNotesFile.h"
+#include "notes/windows/DialogLook.h"
+#include "notes/windows/EnsureNotesFile.h"
+#include "notes/windows/NoteEditing.h"
+#include "notes/windows/SecondaryWindow.h"
+#include "notes/windows/UNoteList.h"
+#include "platform/Clock.h"
+#include "widgets/GlassButton.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/ReportList.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPlainTextEdit>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// The blue right-pointing arrow that moves the entered note into the list.
+class TArrowPicture : public QAbstractButton {
+public:
+    explicit TArrowPicture(QWidget* Parent) : QAbstractButton(Parent) {
+        setCursor(Qt::PointingHandCursor);
+        setFocusPolicy(Qt::NoFocus);
+    }
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter Painter(this);
+        Painter.setRenderHint(QPainter::Antialiasing);
+        const qreal W = width();
+        const qreal H = height();
+        QPainterPath Arrow;
+        Arrow.moveTo(1, H * 0.32);
+        Arrow.lineTo(W * 0.5, H * 0.32);
+        Arrow.lineTo(W * 0.5, 1);
+        Arrow.lineTo(W - 1, H / 2);
+        Arrow.lineTo(W * 0.5, H - 1);
+        Arrow.lineTo(W * 0.5, H * 0.68);
+        Arrow.lineTo(1, H * 0.68);
+        Arrow.closeSubpath();
+        QLinearGradient Fill(0, 0, 0, H);
+        Fill.setColorAt(0, isDown() ? QColor(0x1C, 0x5F, 0xC4) : QColor(0x5A, 0xA8, 0xFF));
+        Fill.setColorAt(1, QColor(0x0B, 0x3F, 0x9A));
+        Painter.setPen(QPen(QColor(0x0A, 0x2F, 0x70), 1));
+        Painter.setBrush(Fill);
+        Painter.drawPath(Arrow);
+    }
+};
+
+QLabel* Caption(QWidget* Parent, const QString& Text, const QRect& Place) {
+    auto* Label = new QLabel(Text, Parent);
+    Label->setGeometry(Place);
+    return Label;
+}
+
+} // namespace
+
+TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("便签维护"));
+    setFixedSize(552, 269);
+    setFont(DialogFont());
+
+    W7Panel1 = FillingPanel(this);
+
+    Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
+    ceTitle = new QLineEdit(W7Panel1);
+    ceTitle->setGeometry(59, 16, 202, 24);
+
+    Label2 = Caption(W7Panel1, QStringLiteral("时间"), QRect(16, 56, 33, 13));
+    ccTime = new QComboBox(W7Panel1);
+    ccTime->setGeometry(59, 52, 146, 24);
+    ccTime->setEditable(true);
+    ccTime->setInsertPolicy(QComboBox::NoInsert);
+    ccTime->setMaxVisibleItems(24);
+
+    aockHint = new QCheckBox(QStringLiteral("提醒"), W7Panel1);
+    aockHint->setGeometry(214, 54, 49, 20);
+
+    Label3 = Caption(W7Panel1, QStringLiteral("内容"), QRect(16, 88, 33, 13));
+    cmContent = new QPlainTextEdit(W7Panel1);
+    cmContent->setGeometry(59, 88, 202, 121);
+
+    Image1 = new TArrowPicture(W7Panel1);
+    Image1->setGeometry(261, 96, 14, 16);
+    connect(Image1, &QAbstractButton::clicked, this, &TfrmNoteAdd::Image1Click);
+
+    Bevel2 = Bevel(W7Panel1, QFrame::VLine, QRect(275, 12, 2, 201));
+
+    alvNotes = new TReportList({{QStringLiteral("标题"), 80},
+                                {QStringLiteral("时间"), 96},
+                                {QStringLiteral("提醒"), 40},
+                                {QStringLiteral("内容"), 200}},
+                               QColor(0xF0, 0xFB, 0xFF), W7Panel1);
+    alvNotes->setGeometry(280, 16, 261, 193);
+    connect(alvNotes, &QTreeWidget::itemSelectionChanged, this, &TfrmNoteAdd::alvNotesSelectItem);
+
+    PopupMenu1 = new QMenu(this);
+    N1 = PopupMenu1->addAction(QStringLiteral("删除"));
+    connect(N1, &QAction::triggered, this, &TfrmNoteAdd::N1Click);
+    alvNotes->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(alvNotes, &QWidget::customContextMenuRequested, this, [this](const QPoint& Where) {
+        PopupMenu1->popup(alvNotes->viewport()->mapToGlobal(Where));
+    });
+
+    Bevel1 = Bevel(W7Panel1, QFrame::HLine, QRect(10, 217, 532, 2));
+
+    advOK = new TGlassButton(QStringLiteral("确   定"), W7Panel1);
+    advOK->setGeometry(371, 227, 81, 28);
+    connect(advOK, &QAbstractButton::clicked, this, &TfrmNoteAdd::advOKClick);
+    advClose = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
+    advClose->setGeometry(463, 227, 81, 28);
+    connect(advClose, &QAbstractButton::clicked, this, &TfrmNoteAdd::advCloseClick);
+
+    setTabOrder(ceTitle, alvNotes);
+    setTabOrder(alvNotes, ccTime);
+    setTabOrder(ccTime, aockHint);
+    setTabOrder(aockHint, cmContent);
+    setTabOrder(cmContent, advOK);
+    setTabOrder(advOK, advClose);
+}
+
+TfrmNoteAdd::~TfrmNoteAdd() {
+    FormClose();
+}
+
+void TfrmNoteAdd::showEvent(QShowEvent* Event) {
+    QDialog::showEvent(Event);
+    if (!Event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TfrmNoteAdd::FormShow() {
+    TakeMainWindowOpacity(this);
+    CentreOnMainWindow(this);
+    ceTitle->setFocus();
+
+    ccTime->clear();
+    ccTime->addItems(HourEntries(platform::Now()));
+    ccTime->setCurrentIndex(-1);
+    ccTime->setEditText(QString());
+
+    const std::string FileName = notes::NotesFileName();
+    EnsureNotesFile(FileName);
+    alvNotes->clear();
+    for (const notes::TNote& Note : notes::LoadNotes(FileName, true).Notes) {
+        alvNotes->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
+                          QString::fromStdString(Note.Remind),
+                          QString::fromStdString(Note.Content)});
+    }
+}
+
+void TfrmNoteAdd::alvNotesSelectItem() {
+    const int Row = alvNotes->SelectedRow();
+    if (Row < 0) {
+        return;
+    }
+    const QStringList Cells = alvNotes->Row(Row);
+    ceTitle->setText(Cells[0]);
+    ccTime->setEditText(Cells[1]);
+    if (Cells[2] == QStringLiteral("是")) {
+        aockHint->setChecked(true);
+    } else if (Cells[2] == QStringLiteral("否")) {
+        aockHint->setChecked(false);
+    }
+    cmContent->setPlainText(Cells[3]);
+}
+
+void TfrmNoteAdd::Image1Click() {
+    const QString Title = ceTitle->text();
+    if (Title.isEmpty()) {
+        QMessageBox Warning(QMessageBox::Warning, QStringLiteral("警告"),
+                            QStringLiteral("标题不能为空！"), QMessageBox::Ok, this);
+        Warning.exec();
+        return;
+    }
+    QTreeWidgetItem* Found = nullptr;
+    for (int Row = 0; Row < alvNotes->RowCount() && Found == nullptr; ++Row) {
+        if (SameTitle(alvNotes->topLevelItem(Row)->text(0), Title)) {
+            Found = alvNotes->topLevelItem(Row);
+        }
+    }
+    const QString Content = JoinLines(cmContent->toPlainText());
+    const QString Remind = aockHint->isChecked() ? QStringLiteral("是") : QStringLiteral("否");
+    if (Found == nullptr) {
+        alvNotes->AddRow({Title, ccTime->currentText(), Remind, Content});
+        return;
+    }
+    Found->setText(1, ccTime->currentText());
+    Found->setText(2, Remind);
+    Found->setText(3, Content);
+}
+
+void TfrmNoteAdd::N1Click() {
+    const int Row = alvNotes->SelectedRow();
+    if (Row < 0) {
+        return;
+    }
+    const std::string FileName = notes::NotesFileName();
+    notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString());
+    delete alvNotes->takeTopLevelItem(Row);
+    if (frmNoteList != nullptr) {
+        frmNoteList->LoadTodayNotes(FileName);
+    }
+}
+
+void TfrmNoteAdd::advOKClick() {
+    const std::string FileName = notes::NotesFileName();
+    if (!EnsureNotesFile(FileName)) {
+        return;
+    }
+    std::vector<std::string> Texts;
+    for (int Row = 0; Row < alvNotes->RowCount(); ++Row) {
+        for (const QString& Cell : alvNotes->Row(Row)) {
+            Texts.push_back(Cell.toStdString());
+        }
+    }
+    try {
+        notes::SaveTodayNotes(FileName, Texts);
+    } catch (const std::exception& Failure) {
+        ReportError(Failure);
+        return;
+    }
+    if (frmNoteList == nullptr) {
+        frmNoteList = new TfrmNoteList();
+    }
+    frmNoteList->show();
+    frmNoteList->LoadTodayNotes(FileName);
+    if (frmManyYear != nullptr && frmManyYear->N5 != nullptr) {
+        frmManyYear->N5->setText(QStringLiteral("隐藏便签"));
+    }
+    accept();
+}
+
+void TfrmNoteAdd::advCloseClick() {
+    reject();
+}
+
+void TfrmNoteAdd::done(int Result) {
+    FormClose();
+    QDialog::done(Result);
+}
+
+void TfrmNoteAdd::FormClose() {
+    if (frmNoteAdd == this) {
+        frmNoteAdd = nullptr;
+    }
+}

@@ -1,0 +1,59 @@
+#pragma once
+
+// The note editor "便签维护": lists the current day's notes, adds and changes them in its
+// list, deletes a note from the file at once, and on OK merges the list into the notes file
+// and shows today's notes popup.
+
+#include <QDialog>
+
+class QCheckBox;
+class QComboBox;
+class QFrame;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QAbstractButton;
+class QPlainTextEdit;
+class TGlassButton;
+class TGradientPanel;
+class TReportList;
+
+class TfrmNoteAdd : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmNoteAdd(QWidget* Parent = nullptr);
+    ~TfrmNoteAdd() override;
+
+    TGradientPanel* W7Panel1 = nullptr;
+    QLabel* Label1 = nullptr;
+    QLineEdit* ceTitle = nullptr;
+    QLabel* Label2 = nullptr;
+    QComboBox* ccTime = nullptr;
+    QCheckBox* aockHint = nullptr;
+    QLabel* Label3 = nullptr;
+    QPlainTextEdit* cmContent = nullptr;
+    QAbstractButton* Image1 = nullptr;
+    QFrame* Bevel2 = nullptr;
+    TReportList* alvNotes = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QAction* N1 = nullptr;
+    QFrame* Bevel1 = nullptr;
+    TGlassButton* advOK = nullptr;
+    TGlassButton* advClose = nullptr;
+
+    void FormShow();
+    void alvNotesSelectItem();
+    void Image1Click();
+    void N1Click();
+    void advOKClick();
+    void advCloseClick();
+
+    void done(int Result) override;
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+
+private:
+    void FormClose();
+};

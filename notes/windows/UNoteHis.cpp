@@ -1,0 +1,96 @@
+#include "notes/windows/UNoteHis.h"
+
+#include "main/WindowReferences.h"
+#include "notes/UNotesFile.h"
+#include "notes/windows/DialogLook.h"
+#include "notes/windows/EnsureNotesFile.h"
+#include "notes/windows/SecondaryWindow.h"
+#include "widgets/GlassButton.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/ReportList.h"
+
+#include <QCheckBox>
+#include <QShowEvent>
+
+TfrmNoteHis::TfrmNoteHis(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("便签历史记录"));
+    setFixedSize(512, 377);
+    setFont(DialogFont());
+
+    W7Panel1 = FillingPanel(this);
+
+    alvNotes = new TReportList({{QStringLiteral("标题"), 120},
+                                {QStringLiteral("时间"), 96},
+                                {QStringLiteral("提醒"), 40},
+                                {QStringLiteral("内容"), 236}},
+                               QColor(0xF0, 0xFB, 0xFF), W7Panel1);
+    alvNotes->setGeometry(8, 16, 497, 308);
+    alvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    Bevel1 = Bevel(W7Panel1, QFrame::HLine, QRect(8, 330, 497, 2));
+
+    advCheckToday = new QCheckBox(QStringLiteral("只显示今天的便签"), W7Panel1);
+    advCheckToday->setGeometry(8, 344, 121, 20);
+    connect(advCheckToday, &QCheckBox::clicked, this, &TfrmNoteHis::advCheckTodayClick);
+
+    advClose = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
+    advClose->setGeometry(423, 339, 81, 28);
+    connect(advClose, &QAbstractButton::clicked, this, &TfrmNoteHis::advCloseClick);
+
+    setTabOrder(alvNotes, advClose);
+    setTabOrder(advClose, advCheckToday);
+
+    FormCreate();
+}
+
+TfrmNoteHis::~TfrmNoteHis() {
+    FormClose();
+}
+
+void TfrmNoteHis::FormCreate() {
+    EnsureNotesFile(notes::NotesFileName());
+    FillList(false);
+}
+
+void TfrmNoteHis::showEvent(QShowEvent* Event) {
+    QDialog::showEvent(Event);
+    if (!Event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TfrmNoteHis::FormShow() {
+    TakeMainWindowOpacity(this);
+    CentreOnMainWindow(this);
+}
+
+void TfrmNoteHis::advCheckTodayClick() {
+    FillList(advCheckToday->isChecked());
+}
+
+void TfrmNoteHis::FillList(bool OnlyToday) {
+    alvNotes->clear();
+    for (const notes::TNote& Note : notes::LoadNotes(notes::NotesFileName(), OnlyToday).Notes) {
+        alvNotes->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
+                          QString::fromStdString(Note.Remind),
+                          QString::fromStdString(Note.Content)});
+    }
+}
+
+void TfrmNoteHis::advCloseClick() {
+    reject();
+}
+
+void TfrmNoteHis::done(int Result) {
+    FormClose();
+    QDialog::done(Result);
+}
+
+void TfrmNoteHis::FormClose() {
+    if (frmNoteHis == this) {
+        frmNoteHis = nullptr;
+    }
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+// Today's notes popup "便签列表": a frameless, always-on-top window in the shape of a green
+// sticky note that lists the notes of the current day. At most one exists (frmNoteList).
+
+#include <QWidget>
+
+#include <string>
+
+class QLabel;
+class TFormShape;
+
+class TfrmNoteList : public QWidget {
+    Q_OBJECT
+
+public:
+    // Runs FormCreate: opacity from NoteBlend, the sample file when the notes file is
+    // missing, today's notes, the corner of NotePosition.
+    explicit TfrmNoteList(QWidget* Parent = nullptr);
+    ~TfrmNoteList() override;
+
+    TFormShape* RzFormShape1 = nullptr;
+    QLabel* lblNotes = nullptr;
+
+    // Rebuilds the text from today's notes; false when the reading failed.
+    bool LoadTodayNotes(const std::string& FileName);
+
+    // The label's text exactly as built, carriage returns included.
+    const QString& NotesText() const { return FNotesText; }
+
+protected:
+    void closeEvent(QCloseEvent* Event) override;
+
+private:
+    void FormCreate();
+    void FormClose();
+    void SetNotesText(const QString& Text);
+
+    QString FNotesText;
+};

@@ -1,0 +1,124 @@
+#include "notes/windows/UNoteset.h"
+
+#include "common/ErrorReport.h"
+#include "main/WindowReferences.h"
+#include "notes/NotesError.h"
+#include "notes/UNoteSettings.h"
+#include "notes/windows/DialogLook.h"
+#include "notes/windows/NoteCorner.h"
+#include "notes/windows/SecondaryWindow.h"
+#include "notes/windows/UNoteList.h"
+#include "widgets/GlassButton.h"
+#include "widgets/GradientPanel.h"
+#include "widgets/OnOffSwitch.h"
+#include "widgets/OptionGroup.h"
+#include "widgets/TrackBar.h"
+
+#include <QShowEvent>
+
+TfrmNoteSet::TfrmNoteSet(QWidget* Parent)
+    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint) {
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("便签设置"));
+    setFixedSize(312, 166);
+    setFont(DialogFont());
+
+    W7Panel1 = FillingPanel(this);
+
+    aorgPos = new TOptionGroup(QStringLiteral("显示位置设置"),
+                               {QStringLiteral("左上"), QStringLiteral("左下"),
+                                QStringLiteral("右上"), QStringLiteral("右下")},
+                               2, W7Panel1);
+    aorgPos->setGeometry(8, 8, 209, 81);
+    connect(aorgPos, &TOptionGroup::Changed, this, &TfrmNoteSet::aorgPosClick);
+
+    AdvGroupBox2 = new TRoundedGroupBox(QStringLiteral("闹钟提醒及透明度设置"), W7Panel1);
+    AdvGroupBox2->setGeometry(8, 96, 209, 65);
+
+    assAlarm = new TOnOffSwitch(AdvGroupBox2);
+    assAlarm->setGeometry(8, 24, 81, 30);
+
+    AdvTrackBar1 = new TTrackBar(1, 10, AdvGroupBox2);
+    AdvTrackBar1->setGeometry(99, 24, 105, 26);
+    AdvTrackBar1->setValue(1);
+    connect(AdvTrackBar1, &QSlider::valueChanged, this, &TfrmNoteSet::AdvTrackBar1Change);
+
+    AdvGlassButton2 = new TGlassButton(QStringLiteral("保   存"), W7Panel1);
+    AdvGlassButton2->setGeometry(223, 104, 81, 28);
+    connect(AdvGlassButton2, &QAbstractButton::clicked, this, &TfrmNoteSet::AdvGlassButton2Click);
+    AdvGlassButton1 = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
+    AdvGlassButton1->setGeometry(223, 133, 81, 28);
+    connect(AdvGlassButton1, &QAbstractButton::clicked, this, &TfrmNoteSet::AdvGlassButton1Click);
+
+    setTabOrder(AdvGlassButton2, AdvGlassButton1);
+}
+
+TfrmNoteSet::~TfrmNoteSet() {
+    FormClose();
+}
+
+void TfrmNoteSet::showEvent(QShowEvent* Event) {
+    QDialog::showEvent(Event);
+    if (!Event->spontaneous()) {
+        FormShow();
+    }
+}
+
+void TfrmNoteSet::FormShow() {
+    TakeMainWindowOpacity(this);
+    CentreOnMainWindow(this);
+    LoadSettings();
+}
+
+void TfrmNoteSet::LoadSettings() {
+    const notes::TNoteSettings Stored = notes::LoadSettings();
+    // A changed choice or slider position acts on an open popup as a user's change would.
+    aorgPos->SetItemIndex(qBound(-1, Stored.Position, 3));
+    if (Stored.Alarm == 0) {
+        assAlarm->SetOn(false);
+    } else if (Stored.Alarm == 1) {
+        assAlarm->SetOn(true);
+    }
+    AdvTrackBar1->setValue(qBound(1, Stored.Blend, 10));
+}
+
+void TfrmNoteSet::aorgPosClick() {
+    if (frmNoteList != nullptr) {
+        PlaceByCorner(frmNoteList, aorgPos->ItemIndex());
+    }
+}
+
+void TfrmNoteSet::AdvTrackBar1Change() {
+    if (frmNoteList != nullptr) {
+        SetWindowAlpha(frmNoteList, notes::BlendOpacity(AdvTrackBar1->value()));
+    }
+}
+
+void TfrmNoteSet::AdvGlassButton2Click() {
+    try {
+        notes::SaveSettings(aorgPos->ItemIndex(), assAlarm->IsOn(), AdvTrackBar1->value());
+    } catch (const notes::ENotesError& Failure) {
+        ReportError(Failure);
+        return;
+    }
+    if (frmNoteList != nullptr) {
+        PlaceByCorner(frmNoteList, notes::NotePosition);
+    }
+    accept();
+}
+
+void TfrmNoteSet::AdvGlassButton1Click() {
+    reject();
+}
+
+void TfrmNoteSet::done(int Result) {
+    FormClose();
+    QDialog::done(Result);
+}
+
+void TfrmNoteSet::FormClose() {
+    if (frmNoteSet == this) {
+        frmNoteSet = nullptr;
+    }
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+// The note settings window "便签设置": the popup's corner, the reminder switch and the popup's
+// opacity step. Corner and opacity are tried out on an open popup; only Save stores them.
+
+#include <QDialog>
+
+class TGlassButton;
+class TGradientPanel;
+class TOnOffSwitch;
+class TOptionGroup;
+class TRoundedGroupBox;
+class TTrackBar;
+
+class TfrmNoteSet : public QDialog {
+    Q_OBJECT
+
+public:
+    explicit TfrmNoteSet(QWidget* Parent = nullptr);
+    ~TfrmNoteSet() override;
+
+    TGradientPanel* W7Panel1 = nullptr;
+    TOptionGroup* aorgPos = nullptr;
+    TRoundedGroupBox* AdvGroupBox2 = nullptr;
+    TOnOffSwitch* assAlarm = nullptr;
+    TTrackBar* AdvTrackBar1 = nullptr;
+    TGlassButton* AdvGlassButton2 = nullptr;
+    TGlassButton* AdvGlassButton1 = nullptr;
+
+    void FormShow();
+    void LoadSettings();
+    void aorgPosClick();
+    void AdvTrackBar1Change();
+    void AdvGlassButton2Click();
+    void AdvGlassButton1Click();
+
+    void done(int Result) override;
+
+protected:
+    void showEvent(QShowEvent* Event) override;
+
+private:
+    void FormClose();
+};
