@@ -15,8 +15,9 @@ int GetWeekDay(int Year, int Month, int Day); // 1 = Sunday .. 7 = Saturday
 int GetMonthDays(int Year, int Month);        // 0 for a month outside 1..12
 int DateDiffDays(int Year1, int Month1, int Day1, int Year2, int Month2, int Day2);
 
-// Lunar tables.
-int GetLeapMonth(int LunarYear);                               // 0 outside 1901..2050
+// Lunar tables. Outside the lunar years 1901..2050 no table is read: every month has 30 days
+// and none is repeated. A month outside 1..12 has 0 days.
+int GetLeapMonth(int LunarYear);                                // 0 outside 1901..2050
 std::uint32_t GetLunarMonthDays(int LunarYear, int LunarMonth); // low: month, high: leap month
 int GetLunarYearDays(int LunarYear);
 
@@ -25,14 +26,18 @@ int GetLunarYearDays(int LunarYear);
 bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth, int& LunarDay);
 bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay);
 
-// Names.
+// Names. A value outside its range (year below 4, month outside 1..12, day outside 1..30,
+// digit outside 0..9) gives the empty text. ChineseYearText throws
+// EConvertError("'c' is not a valid integer value") for the first of the first four
+// characters that is not a decimal digit ('' when the text is shorter).
 std::string CyclicYearName(int Year);
 std::string LunarMonthName(int Month, bool LunarStyle);
 std::string LunarDayName(int Day);
 std::string DigitName(int Digit);
 std::string ChineseYearText(std::string_view YearText);
 
-// Festivals and solar terms.
+// Festivals and solar terms. Outside the years 1901..2050 there is no term: 0 and the empty
+// text.
 std::string FestivalName(TDateTime Date);
 int GetSolarTermNo(int Year, int Month, int Day);
 std::string SolarTermName(TDateTime Date);
