@@ -79,7 +79,7 @@ static_assert(TablesAreWellFormed(), "a month word or leap month is out of its b
 constexpr int FirstTableDay = DayNumber(1901, 1, 1);
 constexpr int LastTableDay = DayNumber(2050, 12, 31) - FirstTableDay;
 constexpr int LunarEpoch = 49;
-constexpr int Month11Of1900Left = 19;
+constexpr int Month12Of1900 = 19; // 1901-01-20, its first day
 
 // YearStarts[I]: days from lunar 1901-1-1 to the first day of lunar year 1901 + I;
 // the last entry is the day after lunar 2050 ends.
@@ -185,8 +185,8 @@ bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay) {
     }
     if (Days < LunarEpoch) {
         LunarYear = 1900;
-        LunarMonth = Days < Month11Of1900Left ? 11 : 12;
-        LunarDay = Days < Month11Of1900Left ? Days + 11 : Days - 18;
+        LunarMonth = Days < Month12Of1900 ? 11 : 12;
+        LunarDay = Days < Month12Of1900 ? Days + 11 : Days - Month12Of1900 + 1;
         return true;
     }
     const int EpochDay = Days - LunarEpoch;
