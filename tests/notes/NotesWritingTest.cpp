@@ -1,0 +1,172 @@
+#include "notes/NotesError.h"
+#include "notes/UNotesFile.h"
+#include "platform/Xml.h"
+
+#include "NotesFixtures.h"
+#include "NotesTestFolder.h"
+
+#include <gtest/gtest.h>
+
+using notes::TNote;
+using notes::TNotes;
+
+namespace {
+
+std::vector<std::string> Texts(const TNotes& Notes) {
+    std::vector<std::string> Result;
+    for (const TNote& Note : Notes) {
+        Result.insert(Result.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
+    }
+    return Result;
+}
+
+// The root's children by name, each with the number of its children.
+std::vector<std::pair<std::string, std::size_t>> Days(const std::string& FileName) {
+    std::string Bytes;
+    std::ifstream In(FileName, std::ios::binary);
+    Bytes.assign(std::istreambuf_iterator<char>(In), {});
+    std::string Error;
+    const platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
+    EXPECT_TRUE(Document) << Error;
+    std::vector<std::pair<std::string, std::size_t>> Result;
+    if (Document) {
+        for (const platform::XmlNode& Day : Document.Root().Children()) {
+            Result.emplace_back(std::string(Day.Name()), Day.Children().size());
+        }
+    }
+    return Result;
+}
+
+using DayList = std::vector<std::pair<std::string, std::size_t>>;
+
+const TNote A{"开会", "2024-05-01 09:00", "是", "带上报告"};
+const TNote B{"买菜", "", "否", ""};
+const TNote C{"读书", "2024-05-01 20:00", "否", "第三章"};
+
+} // namespace
+
+class NotesWriting : public NotesTestFolder {
+protected:
+    void SetUp() override {
+        NotesTestFolder::SetUp();
+        FileName = notes::NotesFileName();
+        notes::WriteSampleNotes(FileName);
+    }
+
+    TNotes Today() const { return notes::LoadNotes(FileName, true).Notes; }
+
+    std::string FileName;
+};
+
+TEST_F(NotesWriting, TheSampleFileIsGb2312WithNoWhiteSpaceBetweenElements) {
+    const std::string Bytes = ReadBytes(FileName);
+    EXPECT_EQ(Bytes.rfind("<?xml version=\"1.0\" encoding=\"GB2312\"?>", 0), 0u);
+    // The root's name 便签列表 in GB2312.
+    EXPECT_NE(Bytes.find("<\xB1\xE3\xC7\xA9\xC1\xD0\xB1\xED><Date2000-01-01><"), std::string::npos);
+    EXPECT_EQ(Bytes.find("> <"), std::string::npos);
+    EXPECT_EQ(Bytes.find(">\n<", 40), std::string::npos);
+    SetToday(2000, 1, 1);
+    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes,
+              (TNotes{{"测试", "2000-01-01", "是", "千禧年"}}));
+}
+
+TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 4}}));
+
+    notes::SaveTodayNotes(FileName, Texts({A, B}));
+    EXPECT_EQ(Today(), (TNotes{A, B}));
+    const std::string Once = ReadBytes(FileName);
+    notes::SaveTodayNotes(FileName, Texts({A, B}));
+    EXPECT_EQ(ReadBytes(FileName), Once);
+
+    const TNote Changed{"买菜", "2024-05-01 18:00", "是", "鸡蛋"};
+    notes::SaveTodayNotes(FileName, Texts({A, Changed}));
+    EXPECT_EQ(Today(), (TNotes{A, Changed}));
+
+    // A different title at a stored note's position is a new note; nothing is removed.
+    notes::SaveTodayNotes(FileName, Texts({C}));
+    EXPECT_EQ(Today(), (TNotes{A, Changed, C}));
+
+    // The texts after the last whole group of four are ignored.
+    std::vector<std::string> Ragged = Texts({A});
+    Ragged.insert(Ragged.end(), {"孤", "单"});
+    notes::SaveTodayNotes(FileName, Ragged);
+    EXPECT_EQ(Today(), (TNotes{A, Changed, C}));
+
+    SetToday(2024, 5, 2);
+    notes::SaveTodayNotes(FileName, {});
+    EXPECT_EQ(Days(FileName),
+              (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 12}, {"Date2024-05-02", 0}}));
+    EXPECT_TRUE(notes::ReadTodayNotes(FileName).DayFound);
+}
+
+TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    WriteBytes(FileName,
+               NotesDocument(
+                   "\n  " + DayElement("2024-04-30", NoteElements("x", "y", "否", "z")) + "\n  " +
+                   DayElement("2024-05-01", "\n    <标题>开会</标题><日期>旧</日期>\n") + "\n"));
+    notes::SaveTodayNotes(FileName, Texts({A, B}));
+    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, (TNotes{{"x", "y", "否", "z"}, A, B}));
+    EXPECT_EQ(ReadBytes(FileName).find("\n<", 40), std::string::npos);
+}
+
+TEST_F(NotesWriting, EveryTextReadsBackExactly) {
+    const TNote Awkward{"龘 and 𠀀 and 😀", "<&>\"'", "\r\n\t", "  leading and trailing  "};
+    const TNote Empty{"", "", "", ""};
+    notes::SaveTodayNotes(FileName, Texts({Awkward, Empty}));
+    EXPECT_EQ(Today(), (TNotes{Awkward, Empty}));
+    const std::string Bytes = ReadBytes(FileName);
+    EXPECT_NE(Bytes.find("&#40856;"), std::string::npos);            // 龘
+    EXPECT_NE(Bytes.find("&#131072;"), std::string::npos);           // 𠀀
+    EXPECT_NE(Bytes.find("&#128512;"), std::string::npos);           // 😀
+    EXPECT_NE(Bytes.find("<\xC4\xDA\xC8\xDD/>"), std::string::npos); // the empty 内容
+}
+
+TEST_F(NotesWriting, DeletingRemovesOneWholeNoteOfToday) {
+    notes::SaveTodayNotes(FileName, Texts({A, B, C}));
+    struct Case {
+        const char* Title;
+        TNotes Left;
+    };
+    const Case Cases[] = {
+        {"不存在", {A, B, C}}, {"买菜", {A, C}}, {"开会 ", {A, C}}, {"开会", {C}}, {"读书", {}},
+    };
+    for (const Case& Step : Cases) {
+        EXPECT_TRUE(notes::DeleteNote(FileName, Step.Title)) << Step.Title;
+        EXPECT_EQ(Today(), Step.Left) << Step.Title;
+    }
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
+    EXPECT_FALSE(notes::ReadTodayNotes(FileName).DayFound);
+}
+
+TEST_F(NotesWriting, DeletingNeverTouchesTheSampleDay) {
+    SetToday(2000, 1, 1);
+    EXPECT_TRUE(notes::DeleteNote(FileName, "测试"));
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
+}
+
+TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByItsMerge) {
+    WriteBytes(FileName,
+               NotesDocument(DayElement("2024-05-01", "<标题>开会</标题><日期>旧</日期>")));
+    EXPECT_TRUE(notes::DeleteNote(FileName, "没有"));
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{A});
+    WriteBytes(FileName,
+               NotesDocument(DayElement("2024-05-01", "<日期/><标题>开会</标题><提醒/>")));
+    EXPECT_TRUE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 1}}));
+}
+
+TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
+    // A root name that GB2312 cannot hold cannot be written in it.
+    WriteBytes(FileName, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><龘/>");
+    EXPECT_THROW(notes::SaveTodayNotes(FileName, Texts({A})), notes::ENotesError);
+    EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_EQ(ReadBytes(FileName), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><龘/>");
+
+    platform::SetDataFolder(PathOf("gone"));
+    EXPECT_THROW(notes::WriteSampleNotes(notes::NotesFileName()), notes::ENotesError);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder), {}), 1);
+}
