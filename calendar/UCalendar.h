@@ -9,8 +9,8 @@
 #include <string>
 #include <string_view>
 
-// Gregorian dates. Both throw EConvertError("Invalid argument to date encode") for an
-// impossible date.
+// Gregorian dates. GetWeekDay and DateDiffDays throw
+// EConvertError("Invalid argument to date encode") for an impossible date.
 int GetWeekDay(int Year, int Month, int Day); // 1 = Sunday .. 7 = Saturday
 int GetMonthDays(int Year, int Month);        // 0 for a month outside 1..12
 int DateDiffDays(int Year1, int Month1, int Day1, int Year2, int Month2, int Day2);
