@@ -2,6 +2,7 @@
 
 #include "notes/NotesDocument.h"
 #include "platform/Files.h"
+#include "platform/Xml.h"
 
 #include <array>
 
@@ -15,45 +16,152 @@ bool IsSelected(std::string_view Name, const TDaySelection& Selection) {
     return Name == Selection.Today && (Selection.SampleToo || Name != SampleDayName);
 }
 
-bool IsNoteElement(const platform::XmlNode& Node) {
-    const std::string_view Name = Node.Name();
+bool IsNoteName(std::string_view Name) {
     return Name == TitleName || Name == WhenName || Name == RemindName || Name == ContentName;
 }
 
-// Walks the selected day elements' children. The count of children runs on over all of
-// them, while the gathered texts start afresh in each day element; at every fourth child
-// the texts gathered make a note, handed to Deliver. A note with fewer than Needed texts
-// ends the walk with false. DayFound tells whether any day element was selected.
+bool IsBlank(std::string_view Text) {
+    return Text.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+// The reading rule, applied while the file is parsed, without building a tree. The children
+// of each selected day element are counted, and the count runs on over all of them, while
+// the gathered texts start afresh in each day element; at every fourth child the texts
+// gathered make a note, handed to Deliver. A note with fewer than Needed texts ends the
+// reading there. A child is an element, a comment or instruction, or a text that is not
+// only white space; a note element's text is all the character data inside it.
+template <typename Deliver> class TReadingRule : public platform::XmlEventHandler {
+public:
+    TReadingRule(const TDaySelection& Selection, std::size_t Needed, Deliver DeliverNote)
+        : FSelection(Selection), FNeeded(Needed), FDeliver(std::move(DeliverNote)) {}
+
+    bool Failed() const { return FFailed; }
+    bool DayFound() const { return FDayFound; }
+
+    void StartElement(int Depth, std::string_view Name) override {
+        if (FFailed) {
+            return;
+        }
+        if (Depth == 1) {
+            FInDay = IsSelected(Name, FSelection);
+            FDayFound = FDayFound || FInDay;
+            FGathered = 0;
+        } else if (Depth == 2 && FInDay) {
+            EndRun();
+            FCapturing = IsNoteName(Name);
+            FCapture.clear();
+        }
+    }
+
+    void EndElement(int Depth) override {
+        if (FFailed || !FInDay) {
+            return;
+        }
+        if (Depth == 1) {
+            EndRun();
+            FInDay = false;
+        } else if (Depth == 2) {
+            if (FCapturing) {
+                FTexts[FGathered++] = std::move(FCapture);
+                FCapturing = false;
+            }
+            Count();
+        }
+    }
+
+    void Characters(int Depth, std::string_view Text) override {
+        if (FFailed || !FInDay) {
+            return;
+        }
+        if (Depth == 2) {
+            if (FRun != TRun::Text) {
+                EndRun();
+                FRun = TRun::Text;
+            }
+            FRunCounts = FRunCounts || !IsBlank(Text);
+        } else if (Depth > 2 && FCapturing) {
+            FCapture += Text;
+        }
+    }
+
+    void CData(int Depth, std::string_view Text) override {
+        if (FFailed || !FInDay) {
+            return;
+        }
+        if (Depth == 2) {
+            if (FRun != TRun::CData) {
+                EndRun();
+                FRun = TRun::CData;
+                FRunCounts = true;
+            }
+        } else if (Depth > 2 && FCapturing) {
+            FCapture += Text;
+        }
+    }
+
+    void Other(int Depth) override {
+        if (!FFailed && FInDay && Depth == 2) {
+            EndRun();
+            Count();
+        }
+    }
+
+private:
+    enum class TRun { None, Text, CData };
+
+    // Ends a run of character data among a day element's children: one child, unless it
+    // was only white space between elements.
+    void EndRun() {
+        if (FRun != TRun::None && FRunCounts) {
+            Count();
+        }
+        FRun = TRun::None;
+        FRunCounts = false;
+    }
+
+    void Count() {
+        if (FFailed || ++FCount % 4 != 0) {
+            return;
+        }
+        if (FGathered < FNeeded) {
+            FFailed = true;
+            return;
+        }
+        FDeliver(FTexts);
+        FGathered = 0;
+    }
+
+    const TDaySelection& FSelection;
+    const std::size_t FNeeded;
+    Deliver FDeliver;
+    bool FFailed = false;
+    bool FDayFound = false;
+    bool FInDay = false;
+    std::size_t FCount = 0;
+    std::array<std::string, 4> FTexts;
+    std::size_t FGathered = 0;
+    bool FCapturing = false;
+    std::string FCapture;
+    TRun FRun = TRun::None;
+    bool FRunCounts = false;
+};
+
+struct TWalk {
+    bool Parsed = false;   // the file is well-formed; else nothing read counts
+    bool Ok = false;       // parsed, and no note lacked a text
+    bool DayFound = false; // a day element was selected
+};
+
 template <typename Deliver>
-bool Walk(std::string_view Bytes, const TDaySelection& Selection, std::size_t Needed,
-          bool& DayFound, Deliver&& DeliverNote) {
+TWalk Walk(std::string_view Bytes, const TDaySelection& Selection, std::size_t Needed,
+           Deliver DeliverNote) {
+    TReadingRule<Deliver> Rule(Selection, Needed, std::move(DeliverNote));
     std::string Error;
-    const platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
-    if (!Document) {
-        return false;
-    }
-    std::size_t Count = 0;
-    for (const platform::XmlNode& Day : Document.Root().Children()) {
-        if (!Day.IsElement() || !IsSelected(Day.Name(), Selection)) {
-            continue;
-        }
-        DayFound = true;
-        std::array<std::string, 4> Texts;
-        std::size_t Gathered = 0;
-        for (const platform::XmlNode& Child : Day.Children()) {
-            if (IsNoteElement(Child)) {
-                Texts[Gathered++] = Child.Text();
-            }
-            if (++Count % 4 == 0) {
-                if (Gathered < Needed) {
-                    return false;
-                }
-                DeliverNote(Texts, Gathered);
-                Gathered = 0;
-            }
-        }
-    }
-    return true;
+    TWalk Result;
+    Result.Parsed = platform::ReadXmlEvents(Bytes, Rule, Error);
+    Result.Ok = Result.Parsed && !Rule.Failed();
+    Result.DayFound = Result.Parsed && Rule.DayFound();
+    return Result;
 }
 
 std::string ReadFileOrEmpty(const std::string& FileName, bool& Ok) {
@@ -66,26 +174,36 @@ std::string ReadFileOrEmpty(const std::string& FileName, bool& Ok) {
 } // namespace
 
 TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection) {
+    // The notes are handed out only once the whole file has parsed, as if it had been read
+    // whole before the walk.
+    TNotes Notes;
+    const TWalk Walked = Walk(Bytes, Selection, 4, [&](std::array<std::string, 4>& Texts) {
+        Notes.push_back(
+            {std::move(Texts[0]), std::move(Texts[1]), std::move(Texts[2]), std::move(Texts[3])});
+    });
     TNotesRead Result;
-    Result.Ok = Walk(Bytes, Selection, 4, Result.DayFound,
-                     [&](std::array<std::string, 4>& Texts, std::size_t) {
-                         Result.Notes.push_back({std::move(Texts[0]), std::move(Texts[1]),
-                                                 std::move(Texts[2]), std::move(Texts[3])});
-                     });
+    Result.Ok = Walked.Ok;
+    Result.DayFound = Walked.DayFound;
+    if (Walked.Parsed) {
+        Result.Notes = std::move(Notes);
+    }
     return Result;
 }
 
 TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today) {
-    TAlarmsRead Result;
+    TNoteAlarms Slots;
     std::size_t Note = 0;
-    bool DayFound = false;
-    Result.Ok = Walk(Bytes, {Today, true}, 3, DayFound,
-                     [&](std::array<std::string, 4>& Texts, std::size_t) {
-                         if (Note < Result.Slots.size() && Texts[2] == "是") {
-                             Result.Slots[Note] = {std::move(Texts[0]), std::move(Texts[1])};
-                         }
-                         ++Note;
-                     });
+    const TWalk Walked = Walk(Bytes, {Today, true}, 3, [&](std::array<std::string, 4>& Texts) {
+        if (Note < Slots.size() && Texts[2] == "是") {
+            Slots[Note] = {std::move(Texts[0]), std::move(Texts[1])};
+        }
+        ++Note;
+    });
+    TAlarmsRead Result;
+    Result.Ok = Walked.Ok;
+    if (Walked.Parsed) {
+        Result.Slots = std::move(Slots);
+    }
     return Result;
 }
 

@@ -43,6 +43,25 @@ private:
     _xmlNode* FNode;
 };
 
+// Receives the content of a document as it is read, without a tree being built. Depth is
+// the number of elements open around the event's node: 0 for the root element.
+class XmlEventHandler {
+public:
+    virtual ~XmlEventHandler() = default;
+    virtual void StartElement(int Depth, std::string_view Name) = 0;
+    virtual void EndElement(int Depth) = 0;
+    // A piece of character data; one text may come in several pieces.
+    virtual void Characters(int Depth, std::string_view Text) = 0;
+    virtual void CData(int Depth, std::string_view Text) = 0;
+    // A comment or processing instruction.
+    virtual void Other(int Depth) = 0;
+};
+
+// Reads a whole document with the same rules as XmlDocument::Parse, handing its content to
+// Handler. False with the parser's message in Error when the document is not well-formed;
+// Handler may then have seen the content before the fault.
+bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string& Error);
+
 class XmlDocument {
 public:
     XmlDocument();

@@ -1,0 +1,110 @@
+#include "platform/Gbk.h"
+
+#include <array>
+#include <cstring>
+#include <iconv.h>
+
+namespace platform {
+namespace {
+
+// The UTF-8 form of every GBK character of one or two bytes, looked up by its bytes. Built
+// once from the system's converter, so that converting a large file is a table walk.
+struct TCode {
+    std::array<char, 4> Bytes{};
+    unsigned char Length = 0; // 0: not a character
+};
+
+class TGbkTable {
+public:
+    TGbkTable() {
+        iconv_t Converter = iconv_open("UTF-8", "GBK");
+        if (Converter == reinterpret_cast<iconv_t>(-1)) {
+            return;
+        }
+        for (unsigned Byte = 0x80; Byte <= 0xFF; ++Byte) {
+            const char In[1] = {static_cast<char>(Byte)};
+            Convert(Converter, In, 1, FSingle[Byte - 0x80]);
+        }
+        for (unsigned Lead = 0x81; Lead <= 0xFE; ++Lead) {
+            for (unsigned Trail = 0x40; Trail <= 0xFE; ++Trail) {
+                const char In[2] = {static_cast<char>(Lead), static_cast<char>(Trail)};
+                Convert(Converter, In, 2, FDouble[(Lead - 0x81) * TrailCount + (Trail - 0x40)]);
+            }
+        }
+        iconv_close(Converter);
+    }
+
+    const TCode& Single(unsigned char Byte) const { return FSingle[Byte - 0x80]; }
+
+    const TCode* Double(unsigned char Lead, unsigned char Trail) const {
+        if (Lead < 0x81 || Lead > 0xFE || Trail < 0x40 || Trail > 0xFE) {
+            return nullptr;
+        }
+        return &FDouble[(Lead - 0x81) * TrailCount + (Trail - 0x40)];
+    }
+
+private:
+    static constexpr unsigned TrailCount = 0xFE - 0x40 + 1;
+
+    static void Convert(iconv_t Converter, const char* In, std::size_t Size, TCode& Code) {
+        iconv(Converter, nullptr, nullptr, nullptr, nullptr);
+        char* Input = const_cast<char*>(In);
+        std::size_t InputLeft = Size;
+        char* Output = Code.Bytes.data();
+        std::size_t OutputLeft = Code.Bytes.size();
+        if (iconv(Converter, &Input, &InputLeft, &Output, &OutputLeft) !=
+                static_cast<std::size_t>(-1) &&
+            InputLeft == 0) {
+            Code.Length = static_cast<unsigned char>(Code.Bytes.size() - OutputLeft);
+        }
+    }
+
+    std::array<TCode, 0x80> FSingle{};
+    std::array<TCode, (0xFE - 0x81 + 1) * TrailCount> FDouble{};
+};
+
+const TGbkTable& Table() {
+    static const TGbkTable Instance;
+    return Instance;
+}
+
+} // namespace
+
+bool GbkToUtf8(std::string_view Gbk, std::string& Utf8, std::size_t& ErrorOffset) {
+    const TGbkTable& Codes = Table();
+    // No character grows beyond three bytes; the fourth spare byte lets every code be copied
+    // whole.
+    const std::size_t Start = Utf8.size();
+    Utf8.resize(Start + Gbk.size() * 3 + 4);
+    char* Out = Utf8.data() + Start;
+    const auto* In = reinterpret_cast<const unsigned char*>(Gbk.data());
+    const std::size_t Size = Gbk.size();
+    std::size_t I = 0;
+    bool Ok = true;
+    while (I < Size) {
+        const unsigned char Byte = In[I];
+        if (Byte < 0x80) {
+            *Out++ = static_cast<char>(Byte);
+            ++I;
+            continue;
+        }
+        const TCode* Code = I + 1 < Size ? Codes.Double(Byte, In[I + 1]) : nullptr;
+        std::size_t Length = 2;
+        if (Code == nullptr || Code->Length == 0) {
+            Code = &Codes.Single(Byte);
+            Length = 1;
+        }
+        if (Code->Length == 0) {
+            ErrorOffset = I;
+            Ok = false;
+            break;
+        }
+        std::memcpy(Out, Code->Bytes.data(), Code->Bytes.size());
+        Out += Code->Length;
+        I += Length;
+    }
+    Utf8.resize(static_cast<std::size_t>(Out - Utf8.data()));
+    return Ok;
+}
+
+} // namespace platform
