@@ -1,0 +1,176 @@
+#include "MainWindowFixture.h"
+
+#include "main/UMain.h"
+#include "main/WindowReferences.h"
+#include "notes/UNoteSettings.h"
+#include "notes/windows/UNoteAdd.h"
+#include "notes/windows/UNoteList.h"
+#include "widgets/GlassButton.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+class AlarmTest : public TMainWindowTest {
+protected:
+    // One tick at the given time of 1 May 2024.
+    void TickAt(int Hour, int Minute, int Second) {
+        SetNow(2024, 5, 1, Hour, Minute, Second);
+        Main->tNoteAlarmTimer();
+        QApplication::processEvents();
+    }
+
+    static bool Shaken(const TMoveRecorder& Moves, QPoint Start) {
+        const auto Seen = [&](QPoint Place) {
+            return std::find(Moves.Places.begin(), Moves.Places.end(), Place) != Moves.Places.end();
+        };
+        return Seen(Start + QPoint(1, 1)) && Seen(Start - QPoint(1, 1));
+    }
+
+    static bool PopupShown() { return frmNoteList != nullptr && frmNoteList->isVisible(); }
+};
+
+notes::TNote Note(std::string Title, std::string When, std::string Remind) {
+    return {std::move(Title), std::move(When), std::move(Remind), "内容"};
+}
+
+} // namespace
+
+TEST_F(AlarmTest, TheRoadOfAReminder) {
+    notes::SaveSettings(3, true, 10);
+    SetNow(2024, 5, 1, 9, 15);
+    frmNoteAdd = new TfrmNoteAdd();
+    frmNoteAdd->show();
+    frmNoteAdd->ceTitle->setText(QStringLiteral("开会"));
+    frmNoteAdd->ccTime->setCurrentIndex(14);
+    frmNoteAdd->aockHint->setChecked(true);
+    frmNoteAdd->cmContent->setPlainText(QStringLiteral("三楼会议室"));
+    frmNoteAdd->Image1->click();
+    frmNoteAdd->advOK->click();
+
+    EXPECT_EQ(notes::LoadNotes(NotesFile(), true).Notes,
+              (notes::TNotes{{"开会", "2024-05-01 14:00", "是", "三楼会议室"}}));
+    ASSERT_TRUE(PopupShown());
+    const QRect Screen = QGuiApplication::primaryScreen()->geometry();
+    const QPoint Corner = Screen.bottomRight() + QPoint(1, 1) - QPoint(246, 271);
+    EXPECT_EQ(frmNoteList->pos(), Corner);
+    EXPECT_EQ(frmNoteList->NotesText(),
+              QStringLiteral("1.开会 | 2024-05-01 14:00 | 是\r三楼会议室"));
+    EXPECT_EQ(Main->N5->text(), QStringLiteral("隐藏便签"));
+
+    Main->N5Click();
+    ASSERT_FALSE(PopupShown());
+    TMoveRecorder Moves(frmNoteList);
+    struct Step {
+        int Hour, Minute, Second;
+        bool Fires;
+    };
+    for (const Step S : {Step{13, 59, 59, false}, Step{14, 0, 0, true}, Step{14, 0, 59, true},
+                         Step{14, 1, 0, false}}) {
+        frmNoteList->hide();
+        Moves.Places.clear();
+        TickAt(S.Hour, S.Minute, S.Second);
+        const std::string When = FormatDateTime("hh:nn:ss", Now);
+        EXPECT_EQ(PopupShown(), S.Fires) << When;
+        EXPECT_EQ(Shaken(Moves, Corner), S.Fires) << When;
+        EXPECT_EQ(frmNoteList->pos(), Corner) << When;
+    }
+    EXPECT_EQ(Main->N5->text(), QStringLiteral("显示便签")) << "the alarm leaves the menu alone";
+}
+
+TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
+    const auto Quiet = [](int Count) {
+        std::vector<notes::TNote> Notes;
+        for (int Index = 0; Index < Count; ++Index) {
+            Notes.push_back(Note("无提醒" + std::to_string(Index), "2024-05-01 14:00", "否"));
+        }
+        return Notes;
+    };
+    const auto With = [](std::vector<notes::TNote> Notes, const notes::TNote& Last) {
+        Notes.push_back(Last);
+        return Notes;
+    };
+    struct Case {
+        const char* Name;
+        std::vector<notes::TNote> Notes;
+        int AlarmOn;
+        bool Fires;
+    };
+    const Case Cases[] = {
+        {"reminders off", {Note("开会", "2024-05-01 14:00", "是")}, 0, false},
+        {"reminder flag 否", {Note("开会", "2024-05-01 14:00", "否")}, 1, false},
+        {"empty title", {Note("", "2024-05-01 14:00", "是")}, 1, false},
+        {"time already past", {Note("开会", "2024-05-01 13:00", "是")}, 1, false},
+        {"no time chosen", {Note("开会", "", "是")}, 1, false},
+        {"eleventh note of the day", With(Quiet(10), Note("开会", "2024-05-01 14:00", "是")), 1,
+         false},
+        {"tenth note of the day", With(Quiet(9), Note("开会", "2024-05-01 14:00", "是")), 1, true},
+        {"an alarm value of 2", {Note("开会", "2024-05-01 14:00", "是")}, 2, true},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        delete frmNoteList;
+        std::remove(NotesFile().c_str());
+        SetNow(2024, 5, 1, 9, 0);
+        SaveToday(C.Notes);
+        notes::NoteAlarmOn = C.AlarmOn;
+        TickAt(14, 0, 30);
+        EXPECT_EQ(PopupShown(), C.Fires);
+        EXPECT_EQ(Main->NoteAlarms().size(), 10u);
+    }
+}
+
+TEST_F(AlarmTest, AChangedFileOrANewDayIsSeenAtTheNextTick) {
+    notes::NoteAlarmOn = 1;
+    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    TickAt(14, 0, 10);
+    ASSERT_TRUE(PopupShown());
+
+    SaveToday({Note("开会", "2024-05-01 14:00", "否")});
+    frmNoteList->hide();
+    TickAt(14, 0, 11);
+    EXPECT_FALSE(PopupShown()) << "the reminder was switched off";
+
+    SetNow(2024, 5, 2, 9, 0);
+    SaveToday({Note("早会", "2024-05-02 14:00", "是")});
+    TickAt(14, 0, 12);
+    EXPECT_FALSE(PopupShown()) << "that reminder is due tomorrow";
+    SetNow(2024, 5, 2, 14, 0, 13);
+    Main->tNoteAlarmTimer();
+    EXPECT_TRUE(PopupShown()) << "the same file on the next day";
+}
+
+TEST_F(AlarmTest, ATickDuringAShakeIsLeftOutAndThePopupEndsWhereTheShakeFoundIt) {
+    notes::NoteAlarmOn = 1;
+    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->move(400, 300);
+    frmNoteList->show();
+    QApplication::processEvents();
+    const QPoint Start = frmNoteList->pos();
+    TMoveRecorder Moves(frmNoteList);
+    size_t MovesDuringNestedTick = 0;
+    bool NestedTickRan = false;
+    QTimer::singleShot(120, [&] {
+        const size_t Before = Moves.Places.size();
+        Main->tNoteAlarmTimer();
+        QApplication::processEvents();
+        MovesDuringNestedTick = Moves.Places.size() - Before;
+        NestedTickRan = true;
+    });
+    TickAt(14, 0, 0);
+    EXPECT_TRUE(NestedTickRan);
+    EXPECT_LE(MovesDuringNestedTick, 1u);
+    EXPECT_TRUE(Shaken(Moves, Start));
+    EXPECT_EQ(frmNoteList->pos(), Start);
+}
