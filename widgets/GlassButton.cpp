@@ -51,10 +51,10 @@ void TGlassButton::paintEvent(QPaintEvent*) {
     Body.addRoundedRect(Outer, CornerRadius, CornerRadius);
 
     QLinearGradient Fill(Outer.topLeft(), Outer.bottomLeft());
-    Fill.setColorAt(0.0, Face.lighter(112));
-    Fill.setColorAt(0.5, Face);
-    Fill.setColorAt(0.51, Face.darker(112));
-    Fill.setColorAt(1.0, Face.darker(104));
+    Fill.setColorAt(0.0, Face.lighter(104));
+    Fill.setColorAt(0.5, Face.darker(112));
+    Fill.setColorAt(0.51, Face.darker(140));
+    Fill.setColorAt(1.0, Face.darker(118));
     Painter.fillPath(Body, Fill);
 
     // The gloss: a white sheen over the upper half that fades towards the middle.
@@ -63,8 +63,8 @@ void TGlassButton::paintEvent(QPaintEvent*) {
     QPainterPath Gloss;
     Gloss.addRoundedRect(Upper, CornerRadius - 1, CornerRadius - 1);
     QLinearGradient Sheen(Upper.topLeft(), Upper.bottomLeft());
-    Sheen.setColorAt(0.0, QColor(255, 255, 255, 150));
-    Sheen.setColorAt(1.0, QColor(255, 255, 255, 40));
+    Sheen.setColorAt(0.0, QColor(255, 255, 255, 130));
+    Sheen.setColorAt(1.0, QColor(255, 255, 255, 25));
     Painter.fillPath(Gloss, Sheen);
 
     Painter.setPen(QPen(Face.darker(160), 1.0));
@@ -75,7 +75,7 @@ void TGlassButton::paintEvent(QPaintEvent*) {
     // White text with a faint dark shadow so it reads on the light face.
     const QRect TextArea = rect().translated(isDown() ? 1 : 0, isDown() ? 1 : 0);
     Painter.setFont(font());
-    Painter.setPen(QColor(0, 0, 0, 90));
+    Painter.setPen(QColor(0x20, 0x2A, 0x33, 170));
     Painter.drawText(TextArea.translated(1, 1), Qt::AlignCenter, text());
     Painter.setPen(isEnabled() ? palette().color(QPalette::ButtonText) : QColor(240, 240, 240));
     Painter.drawText(TextArea, Qt::AlignCenter, text());

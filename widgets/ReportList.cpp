@@ -27,6 +27,7 @@ TReportList::TReportList(const std::vector<TColumn>& Columns, const QColor& Back
     setFrameShape(QFrame::Box);
     setStyleSheet(
         QStringLiteral("QTreeWidget { background: %1; border: 1px solid #8EA4B8; }"
+                       "QTreeWidget::item { padding: 2px 0px; }"
                        "QHeaderView::section { background: #E8EEF3; border: none;"
                        " border-right: 1px solid #C5D0DA; border-bottom: 1px solid #8EA4B8;"
                        " padding: 2px 4px; }"
