@@ -32,8 +32,16 @@ bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileN
     platform::XmlNode Root = Document.Root();
     Root.RemoveBlankChildren();
     for (platform::XmlNode Day : Root.Children()) {
-        if (Day.IsElement()) {
-            Day.RemoveBlankChildren();
+        if (!Day.IsElement()) {
+            continue;
+        }
+        Day.RemoveBlankChildren();
+        // Inside a note's elements a CDATA section is text like any other; written as text,
+        // it keeps characters that GB2312 lacks. Among a day's children it stays one child.
+        for (platform::XmlNode Child : Day.Children()) {
+            if (Child.IsElement()) {
+                Child.CDataToText();
+            }
         }
     }
     std::string Bytes;

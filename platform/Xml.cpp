@@ -231,6 +231,20 @@ void XmlNode::RemoveBlankChildren() {
     }
 }
 
+void XmlNode::CDataToText() {
+    for (xmlNode* Child = FNode->children; Child != nullptr;) {
+        xmlNode* Next = Child->next;
+        if (Child->type == XML_CDATA_SECTION_NODE) {
+            xmlNode* Text = xmlNewDocText(FNode->doc, Child->content);
+            xmlReplaceNode(Child, Text);
+            xmlFreeNode(Child);
+        } else if (Child->type == XML_ELEMENT_NODE) {
+            XmlNode(Child).CDataToText();
+        }
+        Child = Next;
+    }
+}
+
 XmlNode XmlNode::AppendElement(std::string_view Name, std::string_view Text) {
     const std::string OwnName(Name);
     xmlNode* Element = xmlNewDocNode(FNode->doc, nullptr, Chars(OwnName), nullptr);

@@ -34,6 +34,9 @@ public:
     std::vector<XmlNode> Children() const;
     // Removes the text children that are only white space.
     void RemoveBlankChildren();
+    // Turns every CDATA section below the node into text with the same content, so that
+    // characters the saving encoding lacks can be written as character references.
+    void CDataToText();
     // Appends a new child element holding Text.
     XmlNode AppendElement(std::string_view Name, std::string_view Text = {});
     // Takes the node out of its document and frees it; the handle is then dead.

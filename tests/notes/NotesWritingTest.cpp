@@ -124,6 +124,14 @@ TEST_F(NotesWriting, EveryTextReadsBackExactly) {
     EXPECT_NE(Bytes.find("<\xC4\xDA\xC8\xDD/>"), std::string::npos); // the empty 内容
 }
 
+TEST_F(NotesWriting, StoredTextsSurviveASaveWhateverTheirForm) {
+    WriteBytes(FileName, NotesDocument(DayElement("2024-04-30",
+                                                  "<标题><![CDATA[😀<]]>&#13;</标题><日期/>"
+                                                  "<提醒>&amp;</提醒><内容>a<!--x-->b</内容>")));
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, (TNotes{{"😀<\r", "", "&", "ab"}, A}));
+}
+
 TEST_F(NotesWriting, DeletingRemovesOneWholeNoteOfToday) {
     notes::SaveTodayNotes(FileName, Texts({A, B, C}));
     struct Case {
