@@ -1,3 +1,13 @@
 #include "main/UMain.h"
 
-void TfrmManyYear::N11Click() {}
+#include "about/UAbout.h"
+#include "main/WindowReferences.h"
+
+// "关于...": a fresh About window each time (it frees itself when closed), owned by the
+// application and shown modally.
+void TfrmManyYear::N11Click() {
+    if (frmAbout == nullptr) {
+        frmAbout = new TfrmAbout;
+    }
+    frmAbout->exec();
+}
