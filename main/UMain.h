@@ -149,6 +149,7 @@ private:
     void CreateTrayIcon();
     void advDaysDrawCell(int ACol, int ARow);
     void RzTrayIcon1Activated(int Reason);
+    void HideToTray();
 
     int FTodayYear = 0;
     int FTodayMonth = 0;
@@ -161,6 +162,7 @@ private:
     bool FPanelPressed = false;
     int FAlpha = 255;
     TNoteAlarms FAlarms;
+    std::string FZodiacShown;
     // The windows hidden with the main window by minimising to the tray.
     std::vector<QPointer<QWidget>> FHiddenToTray;
 };

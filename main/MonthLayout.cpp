@@ -1,0 +1,27 @@
+#include "main/MonthLayout.h"
+
+#include "calendar/UCalendar.h"
+
+std::string DayCellText(int Year, int Month, int Day) {
+    int LunarYear = 0;
+    int LunarMonth = 0;
+    int LunarDay = 0;
+    std::string LunarText;
+    if (SolarToLunar(Year, Month, Day, LunarYear, LunarMonth, LunarDay)) {
+        LunarText = LunarDayName(LunarDay);
+        if (LunarText == "初一")
+            LunarText = LunarMonthName(LunarMonth, true);
+    }
+    return std::to_string(Day) + '\r' + LunarText + '\r' +
+           SolarTermName(EncodeDate(Year, Month, Day));
+}
+
+TMonthLayout LayOutMonth(int Year, int Month) {
+    TMonthLayout Layout;
+    Layout.FirstCol = GetWeekDay(Year, Month, 1) - 1;
+    Layout.Last = GetMonthDays(Year, Month);
+    for (int Day = 1; Day <= Layout.Last; ++Day)
+        Layout.Cells[static_cast<std::size_t>(Layout.FirstCol + Day - 1)] =
+            DayCellText(Year, Month, Day);
+    return Layout;
+}

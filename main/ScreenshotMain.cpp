@@ -1,0 +1,36 @@
+// Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png.
+
+#include "main/UMain.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QIcon>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    QApplication Application(argc, argv);
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/ruxa-calendar.svg")));
+    QTemporaryDir Data;
+    platform::SetDataFolder(Data.path().toStdString() + "/");
+    platform::SetClock([] { return EncodeDateTime(2012, 10, 8, 10, 8, 8); });
+
+    TfrmManyYear Window;
+    Window.show();
+    Window.FormActivate();
+    QApplication::processEvents();
+    const QString File = QDir(QString::fromLocal8Bit(argv[1])).filePath("main-window.png");
+    if (!Window.grab().save(File)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
+        return 1;
+    }
+    std::printf("%s\n", qPrintable(File));
+    return 0;
+}

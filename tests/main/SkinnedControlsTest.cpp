@@ -1,0 +1,154 @@
+#include "widgets/ClockLabel.h"
+#include "widgets/Spinner.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <QWheelEvent>
+
+#include <gtest/gtest.h>
+
+#include <deque>
+
+namespace {
+
+enum class TInput {
+    Up,
+    Right,
+    Down,
+    Left,
+    KeypadPlus,
+    KeypadMinus,
+    PageUp,
+    PageDown,
+    Plus,
+    WheelUp,
+    WheelDown,
+    CtrlWheelUp,
+    CtrlWheelDown,
+    MinusButton,
+    PlusButton
+};
+
+void Apply(TSpinner& Spinner, TInput Input) {
+    const auto Wheel = [&](int Delta, Qt::KeyboardModifiers Modifiers) {
+        QWheelEvent Event(QPointF(30, 10), Spinner.mapToGlobal(QPointF(30, 10)), QPoint(),
+                          QPoint(0, Delta), Qt::NoButton, Modifiers, Qt::NoScrollPhase, false);
+        QCoreApplication::sendEvent(&Spinner, &Event);
+    };
+    const auto Click = [&](QPoint At) {
+        QTest::mousePress(&Spinner, Qt::LeftButton, {}, At);
+        QTest::mouseRelease(&Spinner, Qt::LeftButton, {}, At);
+    };
+    switch (Input) {
+    case TInput::Up:
+        QTest::keyClick(&Spinner, Qt::Key_Up);
+        break;
+    case TInput::Right:
+        QTest::keyClick(&Spinner, Qt::Key_Right);
+        break;
+    case TInput::Down:
+        QTest::keyClick(&Spinner, Qt::Key_Down);
+        break;
+    case TInput::Left:
+        QTest::keyClick(&Spinner, Qt::Key_Left);
+        break;
+    case TInput::KeypadPlus:
+        QTest::keyClick(&Spinner, Qt::Key_Plus, Qt::KeypadModifier);
+        break;
+    case TInput::KeypadMinus:
+        QTest::keyClick(&Spinner, Qt::Key_Minus, Qt::KeypadModifier);
+        break;
+    case TInput::PageUp:
+        QTest::keyClick(&Spinner, Qt::Key_PageUp);
+        break;
+    case TInput::PageDown:
+        QTest::keyClick(&Spinner, Qt::Key_PageDown);
+        break;
+    case TInput::Plus:
+        QTest::keyClick(&Spinner, Qt::Key_Plus);
+        break;
+    case TInput::WheelUp:
+        Wheel(120, Qt::NoModifier);
+        break;
+    case TInput::WheelDown:
+        Wheel(-120, Qt::NoModifier);
+        break;
+    case TInput::CtrlWheelUp:
+        Wheel(120, Qt::ControlModifier);
+        break;
+    case TInput::CtrlWheelDown:
+        Wheel(-120, Qt::ControlModifier);
+        break;
+    case TInput::MinusButton:
+        Click(QPoint(5, 10));
+        break;
+    case TInput::PlusButton:
+        Click(QPoint(Spinner.width() - 5, 10));
+        break;
+    }
+}
+
+struct TSpinCase {
+    int Start;
+    TInput Input;
+    int Expected;
+};
+
+class SpinnerTest : public testing::TestWithParam<TSpinCase> {};
+
+// Year range; one change event for a real change, none against a limit.
+TEST_P(SpinnerTest, StepsWithinTheRange) {
+    const TSpinCase& Case = GetParam();
+    TSpinner Spinner;
+    Spinner.resize(78, 21);
+    Spinner.SetRange(1901, 2050);
+    Spinner.SetValue(Case.Start);
+    QSignalSpy Changes(&Spinner, &TSpinner::Change);
+    Apply(Spinner, Case.Input);
+    EXPECT_EQ(Spinner.Value(), Case.Expected);
+    EXPECT_EQ(Changes.count(), Case.Expected == Case.Start ? 0 : 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, SpinnerTest,
+    testing::Values(
+        TSpinCase{2000, TInput::Up, 2001}, TSpinCase{2000, TInput::Right, 2001},
+        TSpinCase{2000, TInput::Down, 1999}, TSpinCase{2000, TInput::Left, 1999},
+        TSpinCase{2000, TInput::KeypadPlus, 2001}, TSpinCase{2000, TInput::KeypadMinus, 1999},
+        TSpinCase{2000, TInput::PageUp, 2010}, TSpinCase{2000, TInput::PageDown, 1990},
+        // The plus key of the main keyboard is not a step.
+        TSpinCase{2000, TInput::Plus, 2000}, TSpinCase{2000, TInput::WheelUp, 2001},
+        TSpinCase{2000, TInput::WheelDown, 1999}, TSpinCase{2000, TInput::CtrlWheelUp, 2010},
+        TSpinCase{2000, TInput::CtrlWheelDown, 1990}, TSpinCase{2000, TInput::MinusButton, 1999},
+        TSpinCase{2000, TInput::PlusButton, 2001},
+        // Against a limit nothing changes; a long step stops at the limit.
+        TSpinCase{2050, TInput::Up, 2050}, TSpinCase{2050, TInput::PlusButton, 2050},
+        TSpinCase{1901, TInput::Down, 1901}, TSpinCase{1901, TInput::MinusButton, 1901},
+        TSpinCase{2045, TInput::PageUp, 2050}, TSpinCase{1905, TInput::CtrlWheelDown, 1901}));
+
+TEST(Spinner, SettingAValueOutsideTheRangeShowsTheNearestLimit) {
+    TSpinner Spinner;
+    Spinner.SetRange(1, 12);
+    Spinner.SetValue(13);
+    EXPECT_EQ(Spinner.Value(), 12);
+    Spinner.SetValue(-4);
+    EXPECT_EQ(Spinner.Value(), 1);
+}
+
+TEST(ClockLabel, RepaintsOnlyWhenItsTextChanges) {
+    std::deque<QString> Readings{"10:00:00", "10:00:00", "10:00:01", "10:00:01", "10:00:02"};
+    TClockLabel Clock;
+    Clock.SetTextSource([&] {
+        QString Text = Readings.front();
+        if (Readings.size() > 1)
+            Readings.pop_front();
+        return Text;
+    });
+    EXPECT_EQ(Clock.Text(), "10:00:00");
+    const bool Expected[] = {false, true, false, true, false};
+    for (const bool Changed : Expected)
+        EXPECT_EQ(Clock.Refresh(), Changed);
+    EXPECT_EQ(Clock.Text(), "10:00:02");
+}
+
+} // namespace
