@@ -47,11 +47,6 @@ void SyncFolder(const std::string& Folder) {
 
 } // namespace
 
-bool FileExists(const std::string& Path) {
-    struct stat Info {};
-    return ::stat(Path.c_str(), &Info) == 0 && S_ISREG(Info.st_mode);
-}
-
 bool ReadWholeFile(const std::string& Path, std::string& Bytes, std::string& Error) {
     Bytes.clear();
     const int Fd = ::open(Path.c_str(), O_RDONLY | O_CLOEXEC);

@@ -7,8 +7,6 @@
 
 namespace platform {
 
-bool FileExists(const std::string& Path);
-
 // Reads the whole file into Bytes. On failure returns false and puts the reason into Error.
 bool ReadWholeFile(const std::string& Path, std::string& Bytes, std::string& Error);
 
