@@ -6,9 +6,12 @@
 #include "notes/windows/NotesText.h"
 #include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
+#include "widgets/FormShape.h"
 
+#include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QMouseEvent>
 #include <QScreen>
 
 namespace {
@@ -107,4 +110,20 @@ TEST_F(PopupTest, StandsInTheStoredCornerOrWhereItWasDesigned) {
     TfrmNoteList Designed;
     EXPECT_EQ(Designed.pos(), QPoint(749, 453));
     EXPECT_EQ(Designed.size(), QSize(246, 271));
+}
+
+TEST_F(PopupTest, IsDraggedByItsPicture) {
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->move(300, 200);
+    frmNoteList->show();
+    QWidget* Picture = frmNoteList->RzFormShape1;
+    const auto Send = [&](QEvent::Type Type, QPoint Local, Qt::MouseButtons Buttons) {
+        QMouseEvent Event(Type, QPointF(Local), QPointF(Picture->mapToGlobal(Local)),
+                          Qt::LeftButton, Buttons, Qt::NoModifier);
+        QApplication::sendEvent(Picture, &Event);
+    };
+    Send(QEvent::MouseButtonPress, QPoint(60, 80), Qt::LeftButton);
+    Send(QEvent::MouseMove, QPoint(90, 100), Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, QPoint(90, 100), Qt::NoButton);
+    EXPECT_EQ(frmNoteList->pos(), QPoint(330, 220));
 }
