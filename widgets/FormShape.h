@@ -14,8 +14,6 @@ class TFormShape : public QWidget {
 public:
     TFormShape(const QPixmap& Picture, QWidget* Window);
 
-    const QPixmap& Picture() const { return FPicture; }
-
 protected:
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;

@@ -14,11 +14,6 @@ constexpr int TitlePadding = 3;
 TRoundedGroupBox::TRoundedGroupBox(const QString& Caption, QWidget* Parent)
     : QWidget(Parent), FCaption(Caption) {}
 
-void TRoundedGroupBox::SetCaption(const QString& Caption) {
-    FCaption = Caption;
-    update();
-}
-
 void TRoundedGroupBox::paintEvent(QPaintEvent*) {
     QPainter Painter(this);
     Painter.setRenderHint(QPainter::Antialiasing);

@@ -11,9 +11,6 @@ class TRoundedGroupBox : public QWidget {
 public:
     explicit TRoundedGroupBox(const QString& Caption, QWidget* Parent = nullptr);
 
-    QString Caption() const { return FCaption; }
-    void SetCaption(const QString& Caption);
-
 protected:
     void paintEvent(QPaintEvent* Event) override;
 

@@ -14,8 +14,6 @@ public:
     bool Unchanged(const std::string& FileName, const std::string& Today);
     // Remembers the stamp read by the last Unchanged call; called after a completed reading.
     void Remember();
-    // Forgets the last reading, so the next check reports a change.
-    void Forget() { FKnown = false; }
 
 private:
     bool FKnown = false;
