@@ -1,11 +1,13 @@
 // The notes file's reading rule on any bytes. Three properties:
-// - the reading that runs on parser events gives what a walk over the parsed tree gives;
+// - the reading that runs on parser events, or on the fast reader of saved files, gives what
+//   a walk over the parsed tree gives;
 // - a sound file that is saved again reads back with the same notes;
 // - nothing crashes, leaks or runs away.
 
 #include "notes/NotesDocument.h"
 #include "notes/NotesReading.h"
 #include "platform/Xml.h"
+#include "platform/XmlSavedForm.h"
 
 #include <array>
 #include <cstdint>
@@ -69,6 +71,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
 
     std::string Error;
     platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
+    Check(!platform::IsSavedForm(Bytes) || Document);
     for (const TDaySelection& Selection : Selections) {
         const TNotesRead Events = ReadNotesFrom(Bytes, Selection);
         if (!Document) {

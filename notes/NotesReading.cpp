@@ -36,6 +36,8 @@ public:
         : FSelection(Selection), FNeeded(Needed), FDeliver(std::move(DeliverNote)) {}
 
     bool Failed() const { return FFailed; }
+
+    bool WantsText() const override { return FInDay && !FFailed; }
     bool DayFound() const { return FDayFound; }
 
     void StartElement(int Depth, std::string_view Name) override {

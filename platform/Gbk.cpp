@@ -70,6 +70,43 @@ const TGbkTable& Table() {
 
 } // namespace
 
+TGbkChar GbkCharAt(std::string_view Bytes) {
+    const TGbkTable& Codes = Table();
+    if (Bytes.empty() || static_cast<unsigned char>(Bytes[0]) < 0x80) {
+        return {};
+    }
+    const auto Lead = static_cast<unsigned char>(Bytes[0]);
+    const TCode* Code =
+        Bytes.size() > 1 ? Codes.Double(Lead, static_cast<unsigned char>(Bytes[1])) : nullptr;
+    std::size_t Length = 2;
+    if (Code == nullptr || Code->Length == 0) {
+        Code = &Codes.Single(Lead);
+        Length = 1;
+    }
+    if (Code->Length == 0) {
+        return {};
+    }
+    return {Length, std::string_view(Code->Bytes.data(), Code->Length)};
+}
+
+std::size_t GbkRunLength(std::string_view Bytes) {
+    const TGbkTable& Codes = Table();
+    const auto* In = reinterpret_cast<const unsigned char*>(Bytes.data());
+    const std::size_t Size = Bytes.size();
+    std::size_t I = 0;
+    while (I < Size && In[I] >= 0x80) {
+        const TCode* Code = I + 1 < Size ? Codes.Double(In[I], In[I + 1]) : nullptr;
+        if (Code != nullptr && Code->Length != 0) {
+            I += 2;
+        } else if (Codes.Single(In[I]).Length != 0) {
+            ++I;
+        } else {
+            break;
+        }
+    }
+    return I;
+}
+
 bool GbkToUtf8(std::string_view Gbk, std::string& Utf8, std::size_t& ErrorOffset) {
     const TGbkTable& Codes = Table();
     // No character grows beyond three bytes; the fourth spare byte lets every code be copied

@@ -1,6 +1,7 @@
 #include "platform/Xml.h"
 
 #include "platform/Gbk.h"
+#include "platform/XmlSavedForm.h"
 
 #include <libxml/parser.h>
 #include <libxml/tree.h>
@@ -328,6 +329,10 @@ bool XmlDocument::Save(const char* Encoding, std::string& Bytes, std::string& Er
 }
 
 bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string& Error) {
+    if (IsSavedForm(Bytes)) {
+        ReadSavedForm(Bytes, Handler);
+        return true;
+    }
     xmlParserCtxtPtr Parser = xmlNewParserCtxt();
     if (Parser == nullptr) {
         Error = "Out of memory";

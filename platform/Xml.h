@@ -58,6 +58,9 @@ public:
     virtual void CData(int Depth, std::string_view Text) = 0;
     // A comment or processing instruction.
     virtual void Other(int Depth) = 0;
+    // False while the handler has no use for character data; the reader may then leave
+    // Characters out.
+    virtual bool WantsText() const { return true; }
 };
 
 // Reads a whole document with the same rules as XmlDocument::Parse, handing its content to

@@ -41,6 +41,10 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
     const std::string Secret = PathOf("secret.txt");
     WriteBytes(Secret, "SECRET-TEXT");
     const std::string Whole = NotesDocument(GoodDay);
+    notes::WriteSampleNotes(notes::NotesFileName());
+    notes::SaveTodayNotes(notes::NotesFileName(), {"开会", "2024-05-01 09:00", "是", "报告"});
+    const std::string Gb2312 = ReadBytes(notes::NotesFileName());
+    ASSERT_GT(Gb2312.size(), 100u);
     struct Case {
         const char* What;
         std::string Bytes;
@@ -61,6 +65,10 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
         {"an encoding that does not match the bytes",
          "<?xml version=\"1.0\" encoding=\"UTF-16\"?><便签列表/>"},
         {"an unknown encoding", "<?xml version=\"1.0\" encoding=\"X-NONE\"?><便签列表/>"},
+        {"a GB2312 file cut short", Gb2312.substr(0, Gb2312.size() - 12)},
+        {"a byte that is not GBK", Gb2312.substr(0, 60) + "\xFF" + Gb2312.substr(61)},
+        {"\"]]>\" in a text", Gb2312.substr(0, 60) + "]]>" + Gb2312.substr(60)},
+        {"a reference to character 0", Gb2312.substr(0, 60) + "&#0;" + Gb2312.substr(60)},
         {"a control character", NotesDocument(DayElement("2024-05-01", "<标题>\x01</标题>"))},
     };
     for (const Case& C : Cases) {

@@ -1,4 +1,5 @@
 #include "notes/UNotesFile.h"
+#include "platform/Xml.h"
 
 #include "NotesFixtures.h"
 #include "NotesTestFolder.h"
@@ -128,10 +129,18 @@ TEST_F(NotesReading, ReadersFollowTheReadingRule) {
          true},
     };
     for (const Case& C : Cases) {
-        const notes::TNotesRead Result = Read(C.Which, Write(NotesDocument(C.Days)));
-        EXPECT_EQ(Result.Notes, C.Expected) << C.What;
-        EXPECT_EQ(Result.Ok, C.Ok) << C.What;
-        EXPECT_EQ(Result.DayFound, C.DayFound) << C.What;
+        // As written by hand in UTF-8, and as saved again in GB2312 with nothing dropped.
+        const std::string Original = NotesDocument(C.Days);
+        std::string Error;
+        platform::XmlDocument Document = platform::XmlDocument::Parse(Original, Error);
+        std::string Saved;
+        ASSERT_TRUE(Document && Document.Save("GB2312", Saved, Error)) << C.What << Error;
+        for (const std::string& Bytes : {Original, Saved}) {
+            const notes::TNotesRead Result = Read(C.Which, Write(Bytes));
+            EXPECT_EQ(Result.Notes, C.Expected) << C.What << "\n" << Bytes;
+            EXPECT_EQ(Result.Ok, C.Ok) << C.What << "\n" << Bytes;
+            EXPECT_EQ(Result.DayFound, C.DayFound) << C.What << "\n" << Bytes;
+        }
     }
 }
 
