@@ -87,7 +87,8 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     Label3 = PlaceCaption(W7Panel1, QStringLiteral("作  者："), 101, 73);
     lblDevolper = PlaceLabel(W7Panel1, Placeholder, 157, 73, 129, 16);
     Label4 = PlaceCaption(W7Panel1, QStringLiteral("作者主页："), 101, 102);
-    lblWebSite = PlaceLabel(W7Panel1, Placeholder, 173, 102, 129, 16);
+    // The address runs on to the window's right margin, so a full address is not cut.
+    lblWebSite = PlaceLabel(W7Panel1, Placeholder, 173, 102, ClientWidth - 8 - 173, 16);
     lblWebSite->setCursor(Qt::PointingHandCursor);
     lblWebSite->installEventFilter(this);
     Label5 = PlaceLabel(W7Panel1, QStringLiteral("X键降低窗口透明度 Z键增加窗体透明度"), 101, 131,

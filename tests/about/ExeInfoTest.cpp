@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 
 namespace {
@@ -102,18 +101,18 @@ TEST(ExeInfo, SystemFoldersOfThisSystem) {
     EXPECT_EQ(Info.SystemDir(), "");
     EXPECT_EQ(Info.OSName(), "Unknown");
 
-    const char* Saved = std::getenv("TMPDIR");
-    const std::string Kept = Saved != nullptr ? Saved : "";
+    const QByteArray Saved = qgetenv("TMPDIR");
+    const bool WasSet = qEnvironmentVariableIsSet("TMPDIR");
     const std::pair<const char*, const char*> Cases[] = {
         {"", "/tmp/"}, {"/var/tmp", "/var/tmp/"}, {"/scratch/", "/scratch/"}};
     for (const auto& [Variable, Folder] : Cases) {
-        setenv("TMPDIR", Variable, 1);
+        qputenv("TMPDIR", Variable);
         EXPECT_EQ(Info.TempDir(), Folder) << "TMPDIR=" << Variable;
     }
-    if (Saved != nullptr) {
-        setenv("TMPDIR", Kept.c_str(), 1);
+    if (WasSet) {
+        qputenv("TMPDIR", Saved);
     } else {
-        unsetenv("TMPDIR");
+        qunsetenv("TMPDIR");
     }
 }
 
