@@ -127,7 +127,7 @@ void TfrmManyYear::CreateDayPanel() {
     Label2 = MakeLabel(W7Panel1, QRect(99, 6, 16, 16), QStringLiteral("年"), SansFont(13, true),
                        Qt::AlignLeft | Qt::AlignVCenter);
     rsMonth = MakeSpinner(QRect(119, 6, 56, 21), 1, 12, &TfrmManyYear::rsMonthChange);
-    Label1 = MakeLabel(W7Panel1, QRect(178, 6, 17, 16), QStringLiteral("月"), SansFont(13, true),
+    Label1 = MakeLabel(W7Panel1, QRect(174, 6, 17, 16), QStringLiteral("月"), SansFont(13, true),
                        Qt::AlignLeft | Qt::AlignVCenter);
 
     RzMenuToolbarButton1 = new TMenuButton(W7Panel1);

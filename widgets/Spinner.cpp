@@ -11,6 +11,7 @@ namespace {
 
 constexpr QColor FrameColor{0x8E, 0x9C, 0xAD};
 constexpr QColor PressedFace{0xDD, 0xE6, 0xF0};
+constexpr int ButtonWidth = 15;
 
 } // namespace
 
@@ -46,11 +47,11 @@ void TSpinner::SetGlyphs(const QPixmap& Minus, const QPixmap& Plus) {
 }
 
 QRect TSpinner::MinusRect() const {
-    return QRect(0, 0, height(), height());
+    return QRect(0, 0, ButtonWidth, height());
 }
 
 QRect TSpinner::PlusRect() const {
-    return QRect(width() - height(), 0, height(), height());
+    return QRect(width() - ButtonWidth, 0, ButtonWidth, height());
 }
 
 void TSpinner::RepeatStep() {
@@ -69,8 +70,8 @@ void TSpinner::paintEvent(QPaintEvent*) {
         Painter.drawRect(Area.adjusted(0, 0, -1, -1));
         if (!Glyph.isNull()) {
             const QSize Size = Glyph.deviceIndependentSize().toSize();
-            const QPoint TopLeft(Area.center().x() - Size.width() / 2 + 1,
-                                 Area.center().y() - Size.height() / 2 + 1);
+            const QPoint TopLeft(Area.left() + (Area.width() - Size.width()) / 2,
+                                 Area.top() + (Area.height() - Size.height()) / 2);
             Painter.drawPixmap(TopLeft, Glyph);
         }
     };
