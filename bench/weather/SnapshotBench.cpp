@@ -1,7 +1,6 @@
 #include "common/ColorKeyedBitmap.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -54,11 +53,3 @@ void BM_SaveColorKeyedBitmap(benchmark::State& State) {
 BENCHMARK(BM_SaveColorKeyedBitmap)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-int main(int argc, char** argv) {
-    QGuiApplication Application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,106 @@
+// Renders the weather window docked beside the main window into <folder>/weather-online.png
+// (the forecast page served on 127.0.0.1 and captured by the helper) and
+// <folder>/weather-offline.png (no echo reply: the offline message and the busy indicator).
+
+#include "main/UMain.h"
+#include "main/WindowReferences.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+#include "platform/IcmpEcho.h"
+#include "weather/UWeather.h"
+#include "weather/WeatherEndpoints.h"
+#include "weather/loopback/LoopbackWeatherService.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QLabel>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <cstdio>
+
+namespace {
+
+class TEchoAnswer : public platform::TEchoSocket {
+public:
+    explicit TEchoAnswer(bool Answer) : FAnswer(Answer) {}
+    bool Echo(const platform::TEchoRequest&) override { return FAnswer; }
+
+private:
+    bool FAnswer;
+};
+
+void AnswerEcho(bool Answer) {
+    platform::SetEchoSocketOpener([Answer] { return std::make_unique<TEchoAnswer>(Answer); });
+}
+
+void RunEventsFor(int Milliseconds) {
+    QDeadlineTimer Deadline(Milliseconds);
+    while (!Deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 20);
+    }
+}
+
+// Both windows as they stand on the screen, side by side.
+bool SaveDocked(TfrmManyYear& Main, const QString& File) {
+    const QRect Both = Main.frameGeometry().united(frmWeather->frameGeometry());
+    QImage Picture(Both.size(), QImage::Format_ARGB32);
+    Picture.fill(Qt::transparent);
+    QPainter Painter(&Picture);
+    Painter.drawPixmap(Main.pos() - Both.topLeft(), Main.grab());
+    Painter.drawPixmap(frmWeather->pos() - Both.topLeft(), frmWeather->grab());
+    Painter.end();
+    if (!Picture.save(File)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
+        return false;
+    }
+    std::printf("%s\n", qPrintable(File));
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    QApplication Application(argc, argv);
+    QTemporaryDir Data;
+    platform::SetDataFolder(Data.path().toStdString() + "/");
+    platform::SetClock([] { return EncodeDateTime(2012, 10, 8, 10, 8, 8); });
+    TLoopbackWeatherService Service(SampleWeatherPage());
+    SetWeatherEndpoints(
+        {QStringLiteral("127.0.0.1"), Service.Host(),
+         QApplication::applicationDirPath() + QStringLiteral("/ruxa-weather-capture")});
+    const QDir Out(QString::fromLocal8Bit(argv[1]));
+
+    TfrmManyYear Main;
+    Main.move(40, 40);
+    Main.show();
+    Main.FormActivate();
+
+    AnswerEcho(false);
+    Main.N1Click();
+    RunEventsFor(300);
+    if (!SaveDocked(Main, Out.filePath(QStringLiteral("weather-offline.png")))) {
+        return 1;
+    }
+
+    Main.N1Click();
+    AnswerEcho(true);
+    Main.N1Click();
+    QDeadlineTimer Deadline(30000);
+    while (frmWeather->ImageWeather->pixmap().isNull() && !Deadline.hasExpired()) {
+        QApplication::processEvents(QEventLoop::AllEvents, 50);
+    }
+    if (frmWeather->ImageWeather->pixmap().isNull()) {
+        std::fprintf(stderr, "no weather snapshot came from the capture helper\n");
+        return 1;
+    }
+    RunEventsFor(100);
+    const bool Saved = SaveDocked(Main, Out.filePath(QStringLiteral("weather-online.png")));
+    delete frmWeather;
+    return Saved ? 0 : 1;
+}
