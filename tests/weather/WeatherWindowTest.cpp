@@ -179,6 +179,18 @@ TEST_F(WeatherWindow, ShownAgainOnlineTheMessageMakesWayForThePicture) {
         << WindowState();
 }
 
+// Every click into the window activates it; the poll must keep its pace all the same.
+TEST_F(WeatherWindow, ActivationsDoNotPutTheSnapshotOff) {
+    UseEcho(TEcho::Reply);
+    Main->N1Click();
+    for (int Step = 0; Step < 12 && !SnapshotShown(); ++Step) {
+        QEvent Activate(QEvent::WindowActivate);
+        QCoreApplication::sendEvent(frmWeather, &Activate);
+        QTest::qWait(300);
+    }
+    EXPECT_TRUE(SnapshotShown()) << WindowState();
+}
+
 TEST_F(WeatherWindow, HidingWhileThePageLoadsStillWritesTheSnapshot) {
     Service.SetDelay(1500);
     UseEcho(TEcho::Reply);
