@@ -1,8 +1,10 @@
-// Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png.
+// Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png
+// and its popup menu into <folder>/main-menu.png.
 
 #include "main/UMain.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "widgets/PictureMenu.h"
 
 #include <QApplication>
 #include <QDir>
@@ -10,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include <cstdio>
+#include <utility>
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -26,11 +29,18 @@ int main(int argc, char* argv[]) {
     Window.show();
     Window.FormActivate();
     QApplication::processEvents();
-    const QString File = QDir(QString::fromLocal8Bit(argv[1])).filePath("main-window.png");
-    if (!Window.grab().save(File)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
-        return 1;
+    Window.AdvPopupMenu1->ensurePolished();
+    Window.AdvPopupMenu1->adjustSize();
+    const QDir Out(QString::fromLocal8Bit(argv[1]));
+    const std::pair<QString, QPixmap> Shots[] = {
+        {Out.filePath("main-window.png"), Window.grab()},
+        {Out.filePath("main-menu.png"), Window.AdvPopupMenu1->grab()}};
+    for (const auto& [File, Picture] : Shots) {
+        if (!Picture.save(File)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
+            return 1;
+        }
+        std::printf("%s\n", qPrintable(File));
     }
-    std::printf("%s\n", qPrintable(File));
     return 0;
 }
