@@ -8,6 +8,7 @@
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/MonthGrid.h"
+#include "widgets/PictureMenu.h"
 #include "widgets/Spinner.h"
 
 #include <QAction>
@@ -316,6 +317,17 @@ TEST_F(MainWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable) {
     EXPECT_TRUE(Form.windowState().testFlag(Qt::WindowMinimized));
     Form.RestoreApplication();
     EXPECT_FALSE(Form.windowState().testFlag(Qt::WindowMinimized));
+}
+
+TEST_F(MainWindowTest, TrayIconRestoresOnDoubleClickAndOpensTheMenuOnRightClick) {
+    TfrmManyYear& Form = CreateRunning();
+    Form.showMinimized();
+    emit Form.RzTrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_FALSE(Form.windowState().testFlag(Qt::WindowMinimized));
+    emit Form.RzTrayIcon1->activated(QSystemTrayIcon::Context);
+    EXPECT_TRUE(Form.AdvPopupMenu1->isVisible());
+    Form.AdvPopupMenu1->hide();
 }
 
 } // namespace
