@@ -1,6 +1,7 @@
 #include "widgets/ClockLabel.h"
 #include "widgets/Spinner.h"
 
+#include <QElapsedTimer>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -125,6 +126,29 @@ INSTANTIATE_TEST_SUITE_P(
         TSpinCase{2050, TInput::Up, 2050}, TSpinCase{2050, TInput::PlusButton, 2050},
         TSpinCase{1901, TInput::Down, 1901}, TSpinCase{1901, TInput::MinusButton, 1901},
         TSpinCase{2045, TInput::PageUp, 2050}, TSpinCase{1905, TInput::CtrlWheelDown, 1901}));
+
+// A held button steps at once, waits before it repeats, then keeps stepping until it is let
+// go. Only lower bounds on the waits are checked: timers never fire early by much, but a
+// loaded machine may make them late.
+TEST(Spinner, AHeldButtonRepeatsAfterAPause) {
+    TSpinner Spinner;
+    Spinner.resize(78, 21);
+    Spinner.SetRange(0, 1000);
+    Spinner.SetValue(500);
+    const QPoint Plus(Spinner.width() - 5, 10);
+    QElapsedTimer Held;
+    QTest::mousePress(&Spinner, Qt::LeftButton, {}, Plus);
+    Held.start();
+    EXPECT_EQ(Spinner.Value(), 501);
+    QTest::qWait(TSpinner::FirstRepeatMs / 2);
+    EXPECT_EQ(Spinner.Value(), 501);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Spinner.Value() >= 505; }, 5000));
+    EXPECT_GE(Held.elapsed(), (TSpinner::FirstRepeatMs + 3 * TSpinner::RepeatMs) * 9 / 10);
+    QTest::mouseRelease(&Spinner, Qt::LeftButton, {}, Plus);
+    const int Released = Spinner.Value();
+    QTest::qWait(3 * TSpinner::RepeatMs);
+    EXPECT_EQ(Spinner.Value(), Released);
+}
 
 TEST(Spinner, SettingAValueOutsideTheRangeShowsTheNearestLimit) {
     TSpinner Spinner;
