@@ -64,8 +64,9 @@ public:
 };
 
 // Reads a whole document with the same rules as XmlDocument::Parse, handing its content to
-// Handler. False with the parser's message in Error when the document is not well-formed;
-// Handler may then have seen the content before the fault.
+// Handler. A document in the form that Save writes in GB2312 is read by the fast reader of
+// platform/XmlSavedForm.h instead of the general parser. False with the parser's message in Error
+// when the document is not well-formed; Handler may then have seen the content before the fault.
 bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string& Error);
 
 class XmlDocument {
