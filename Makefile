@@ -4,6 +4,8 @@
 PRESET ?= default
 BUILD_DIR := build
 JOBS ?= $(shell nproc)
+# Test discovery runs the test programs during the build; they need no display.
+HEADLESS := QT_QPA_PLATFORM=offscreen
 
 all: build
 
@@ -14,7 +16,7 @@ configure: deps
 	@cmake --preset $(PRESET) >/dev/null
 
 build: configure
-	@cmake --build --preset $(PRESET) -j $(JOBS)
+	@$(HEADLESS) cmake --build --preset $(PRESET) -j $(JOBS)
 
 run: build
 	$(BUILD_DIR)/main/ruxa-calendar
@@ -27,7 +29,7 @@ bench: build
 
 sanitize: deps
 	@cmake --preset sanitize >/dev/null
-	@cmake --build --preset sanitize -j $(JOBS)
+	@$(HEADLESS) cmake --build --preset sanitize -j $(JOBS)
 	@scripts/run-tests build-sanitize -L core
 
 fuzz: deps
