@@ -1,4 +1,6 @@
-// Runs the About tests inside one application object, headless unless told otherwise.
+// The entry of the test programs that use widgets: one application object for the whole run.
+// Without a platform chosen they take the offscreen one, since the build lists the tests
+// outside the test environment.
 
 #include <QApplication>
 
