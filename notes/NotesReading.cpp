@@ -5,6 +5,7 @@
 #include "platform/Xml.h"
 
 #include <array>
+#include <optional>
 
 namespace notes {
 namespace {
@@ -72,34 +73,10 @@ public:
     }
 
     void Characters(int Depth, std::string_view Text) override {
-        if (FFailed || !FInDay) {
-            return;
-        }
-        if (Depth == 2) {
-            if (FRun != TRun::Text) {
-                EndRun();
-                FRun = TRun::Text;
-            }
-            FRunCounts = FRunCounts || !IsBlank(Text);
-        } else if (Depth > 2 && FCapturing) {
-            FCapture += Text;
-        }
+        Data(Depth, Text, TRun::Text, !IsBlank(Text));
     }
 
-    void CData(int Depth, std::string_view Text) override {
-        if (FFailed || !FInDay) {
-            return;
-        }
-        if (Depth == 2) {
-            if (FRun != TRun::CData) {
-                EndRun();
-                FRun = TRun::CData;
-                FRunCounts = true;
-            }
-        } else if (Depth > 2 && FCapturing) {
-            FCapture += Text;
-        }
-    }
+    void CData(int Depth, std::string_view Text) override { Data(Depth, Text, TRun::CData, true); }
 
     void Other(int Depth) override {
         if (!FFailed && FInDay && Depth == 2) {
@@ -110,6 +87,24 @@ public:
 
 private:
     enum class TRun { None, Text, CData };
+
+    // Character data of one Kind: among a day element's children it continues or starts a
+    // run, which counts as a child once any of its pieces Counts; inside a note element it
+    // is part of the note's text.
+    void Data(int Depth, std::string_view Text, TRun Kind, bool Counts) {
+        if (FFailed || !FInDay) {
+            return;
+        }
+        if (Depth == 2) {
+            if (FRun != Kind) {
+                EndRun();
+                FRun = Kind;
+            }
+            FRunCounts = FRunCounts || Counts;
+        } else if (Depth > 2 && FCapturing) {
+            FCapture += Text;
+        }
+    }
 
     // Ends a run of character data among a day element's children: one child, unless it
     // was only white space between elements.
@@ -166,10 +161,13 @@ TWalk Walk(std::string_view Bytes, const TDaySelection& Selection, std::size_t N
     return Result;
 }
 
-std::string ReadFileOrEmpty(const std::string& FileName, bool& Ok) {
+// The file's bytes; none when it cannot be read.
+std::optional<std::string> ReadBytes(const std::string& FileName) {
     std::string Bytes;
     std::string Error;
-    Ok = platform::ReadWholeFile(FileName, Bytes, Error);
+    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
+        return std::nullopt;
+    }
     return Bytes;
 }
 
@@ -214,23 +212,20 @@ TNotesRead LoadNotes(const std::string& FileName, bool OnlyToday) {
     if (OnlyToday) {
         Selection.Today = TodayDayName();
     }
-    bool Ok = false;
-    const std::string Bytes = ReadFileOrEmpty(FileName, Ok);
-    return Ok ? ReadNotesFrom(Bytes, Selection) : TNotesRead{};
+    const std::optional<std::string> Bytes = ReadBytes(FileName);
+    return Bytes ? ReadNotesFrom(*Bytes, Selection) : TNotesRead{};
 }
 
 TNotesRead ReadTodayNotes(const std::string& FileName) {
     const TDaySelection Selection{TodayDayName(), true};
-    bool Ok = false;
-    const std::string Bytes = ReadFileOrEmpty(FileName, Ok);
-    return Ok ? ReadNotesFrom(Bytes, Selection) : TNotesRead{};
+    const std::optional<std::string> Bytes = ReadBytes(FileName);
+    return Bytes ? ReadNotesFrom(*Bytes, Selection) : TNotesRead{};
 }
 
 TAlarmsRead ReadTodayAlarms(const std::string& FileName) {
     const std::string Today = TodayDayName();
-    bool Ok = false;
-    const std::string Bytes = ReadFileOrEmpty(FileName, Ok);
-    return Ok ? ReadAlarmsFrom(Bytes, Today) : TAlarmsRead{};
+    const std::optional<std::string> Bytes = ReadBytes(FileName);
+    return Bytes ? ReadAlarmsFrom(*Bytes, Today) : TAlarmsRead{};
 }
 
 } // namespace notes
