@@ -91,19 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     // Saved again (without the crash-safe file write), the notes read the same.
     std::string Saved;
     const TNotesRead Before = ReadNotesFrom(Bytes, Selections[0]);
-    platform::XmlNode Root = Document.Root();
-    Root.RemoveBlankChildren();
-    for (platform::XmlNode Day : Root.Children()) {
-        if (Day.IsElement()) {
-            Day.RemoveBlankChildren();
-            for (platform::XmlNode Child : Day.Children()) {
-                if (Child.IsElement()) {
-                    Child.CDataToText();
-                }
-            }
-        }
-    }
-    if (Document.Save(NotesEncoding, Saved, Error)) {
+    if (NotesFileBytes(Document, Saved, Error)) {
         const TNotesRead After = ReadNotesFrom(Saved, Selections[0]);
         Check(After.Ok == Before.Ok && After.Notes == Before.Notes);
     }

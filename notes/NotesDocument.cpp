@@ -27,8 +27,7 @@ platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string
     return Document;
 }
 
-bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
-                       std::string& Error) {
+bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
     platform::XmlNode Root = Document.Root();
     Root.RemoveBlankChildren();
     for (platform::XmlNode Day : Root.Children()) {
@@ -44,8 +43,13 @@ bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileN
             }
         }
     }
+    return Document.Save(NotesEncoding, Bytes, Error);
+}
+
+bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
+                       std::string& Error) {
     std::string Bytes;
-    if (!Document.Save(NotesEncoding, Bytes, Error)) {
+    if (!NotesFileBytes(Document, Bytes, Error)) {
         Error = FileName + ": " + Error;
         return false;
     }
