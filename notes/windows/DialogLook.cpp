@@ -2,6 +2,10 @@
 
 #include "widgets/GradientPanel.h"
 
+#include <QDialog>
+
+namespace {
+
 QFont DialogFont() {
     QFont Face;
     Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
@@ -9,7 +13,13 @@ QFont DialogFont() {
     return Face;
 }
 
-TGradientPanel* FillingPanel(QWidget* Dialog) {
+} // namespace
+
+TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size) {
+    Dialog->setAttribute(Qt::WA_DeleteOnClose);
+    Dialog->setWindowTitle(Title);
+    Dialog->setFixedSize(Size);
+    Dialog->setFont(DialogFont());
     auto* Panel = new TGradientPanel(Dialog);
     Panel->setGeometry(Dialog->rect());
     Panel->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));

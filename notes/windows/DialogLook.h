@@ -1,18 +1,20 @@
 #pragma once
 
-// The common look of the note dialogs: their default font, the gradient panel that fills
-// them and the sunken lines that divide them.
+// The common look of the note dialogs: fixed-size dialogs with a title and a close button,
+// filled by a gradient panel, with sunken lines that divide them.
 
-#include <QFont>
 #include <QFrame>
 
+class QDialog;
 class TGradientPanel;
 
-QFont DialogFont();
+inline constexpr Qt::WindowFlags DialogFlags =
+    Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
-// A panel filling Dialog: a vertical gradient from white to #A4BBD1 with a #8E9CAD outer
-// frame and a white inner frame.
-TGradientPanel* FillingPanel(QWidget* Dialog);
+// Gives Dialog (made with DialogFlags) its title, fixed size and default font, and lets it
+// delete itself when closed. Returns the panel that fills it: a vertical gradient from white
+// to #A4BBD1 with a #8E9CAD outer frame and a white inner frame.
+TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size);
 
 // A sunken line (QFrame::HLine or QFrame::VLine) at Place.
 QFrame* Bevel(QWidget* Parent, QFrame::Shape Shape, const QRect& Place);

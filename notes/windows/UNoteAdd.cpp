@@ -8,6 +8,7 @@
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NoteEditing.h"
+#include "notes/windows/NotesReport.h"
 #include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
@@ -71,15 +72,8 @@ QLabel* Caption(QWidget* Parent, const QString& Text, const QRect& Place) {
 
 } // namespace
 
-TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("便签维护"));
-    setFixedSize(552, 269);
-    setFont(DialogFont());
-
-    W7Panel1 = FillingPanel(this);
+TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+    W7Panel1 = SetUpDialog(this, QStringLiteral("便签维护"), QSize(552, 269));
 
     Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
     ceTitle = new QLineEdit(W7Panel1);
@@ -105,11 +99,7 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent)
 
     Bevel2 = Bevel(W7Panel1, QFrame::VLine, QRect(275, 12, 2, 201));
 
-    alvNotes = new TReportList({{QStringLiteral("标题"), 80},
-                                {QStringLiteral("时间"), 96},
-                                {QStringLiteral("提醒"), 40},
-                                {QStringLiteral("内容"), 200}},
-                               QColor(0xF0, 0xFB, 0xFF), W7Panel1);
+    alvNotes = NotesReportList(W7Panel1, 80, 200);
     alvNotes->setGeometry(280, 16, 261, 193);
     connect(alvNotes, &QTreeWidget::itemSelectionChanged, this, &TfrmNoteAdd::alvNotesSelectItem);
 
@@ -161,12 +151,7 @@ void TfrmNoteAdd::FormShow() {
 
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
-    alvNotes->clear();
-    for (const notes::TNote& Note : notes::LoadNotes(FileName, true).Notes) {
-        alvNotes->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-                          QString::fromStdString(Note.Remind),
-                          QString::fromStdString(Note.Content)});
-    }
+    ShowNotes(alvNotes, notes::LoadNotes(FileName, true).Notes);
 }
 
 void TfrmNoteAdd::alvNotesSelectItem() {

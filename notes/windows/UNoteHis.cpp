@@ -4,6 +4,7 @@
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
+#include "notes/windows/NotesReport.h"
 #include "notes/windows/SecondaryWindow.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
@@ -12,21 +13,10 @@
 #include <QCheckBox>
 #include <QShowEvent>
 
-TfrmNoteHis::TfrmNoteHis(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("便签历史记录"));
-    setFixedSize(512, 377);
-    setFont(DialogFont());
+TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+    W7Panel1 = SetUpDialog(this, QStringLiteral("便签历史记录"), QSize(512, 377));
 
-    W7Panel1 = FillingPanel(this);
-
-    alvNotes = new TReportList({{QStringLiteral("标题"), 120},
-                                {QStringLiteral("时间"), 96},
-                                {QStringLiteral("提醒"), 40},
-                                {QStringLiteral("内容"), 236}},
-                               QColor(0xF0, 0xFB, 0xFF), W7Panel1);
+    alvNotes = NotesReportList(W7Panel1, 120, 236);
     alvNotes->setGeometry(8, 16, 497, 308);
     alvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
@@ -72,12 +62,7 @@ void TfrmNoteHis::advCheckTodayClick() {
 }
 
 void TfrmNoteHis::FillList(bool OnlyToday) {
-    alvNotes->clear();
-    for (const notes::TNote& Note : notes::LoadNotes(notes::NotesFileName(), OnlyToday).Notes) {
-        alvNotes->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-                          QString::fromStdString(Note.Remind),
-                          QString::fromStdString(Note.Content)});
-    }
+    ShowNotes(alvNotes, notes::LoadNotes(notes::NotesFileName(), OnlyToday).Notes);
 }
 
 void TfrmNoteHis::advCloseClick() {

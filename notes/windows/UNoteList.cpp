@@ -44,9 +44,7 @@ TfrmNoteList::TfrmNoteList(QWidget* Parent)
 }
 
 TfrmNoteList::~TfrmNoteList() {
-    if (frmNoteList == this) {
-        frmNoteList = nullptr;
-    }
+    FormClose();
 }
 
 void TfrmNoteList::FormCreate() {

@@ -16,15 +16,8 @@
 
 #include <QShowEvent>
 
-TfrmNoteSet::TfrmNoteSet(QWidget* Parent)
-    : QDialog(Parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint) {
-    setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("便签设置"));
-    setFixedSize(312, 166);
-    setFont(DialogFont());
-
-    W7Panel1 = FillingPanel(this);
+TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+    W7Panel1 = SetUpDialog(this, QStringLiteral("便签设置"), QSize(312, 166));
 
     aorgPos = new TOptionGroup(QStringLiteral("显示位置设置"),
                                {QStringLiteral("左上"), QStringLiteral("左下"),

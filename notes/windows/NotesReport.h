@@ -1,0 +1,15 @@
+#pragma once
+
+// The list of notes in the editor and the history: one row a note, columns "标题", "时间",
+// "提醒" and "内容" on a light blue ground.
+
+#include "notes/UNotesFile.h"
+
+class QWidget;
+class TReportList;
+
+// A list with these columns; the time and reminder columns have the same width everywhere.
+TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth);
+
+// Replaces the list's rows with Notes.
+void ShowNotes(TReportList* List, const notes::TNotes& Notes);
