@@ -236,11 +236,12 @@ void Horse(QPainter& P) {
 
 void Goat(QPainter& P) {
     const QColor Wool(0xF3, 0xEC, 0xDC);
-    for (const QPointF& At : std::vector<QPointF>{
-             {52, 60}, {64, 56}, {76, 62}, {70, 72}, {56, 74}, {44, 70}, {84, 70}, {62, 66}})
+    // The fleece: outlined puffs, then their insides again over the outlines between them.
+    const QPointF Puffs[] = {{52, 60}, {64, 56}, {76, 62}, {70, 72},
+                             {56, 74}, {44, 70}, {84, 70}, {62, 66}};
+    for (const QPointF& At : Puffs)
         Outlined(P, Circle(At.x(), At.y(), 11, 10), Wool, Ink, 1.2);
-    for (const QPointF& At : std::vector<QPointF>{
-             {52, 60}, {64, 56}, {76, 62}, {70, 72}, {56, 74}, {44, 70}, {84, 70}, {62, 66}})
+    for (const QPointF& At : Puffs)
         Ellipse(P, At.x(), At.y(), 9.8, 8.8, Wool);
     P.fillRect(QRectF(50, 78, 4, 8), QColor(0x5A, 0x46, 0x3A));
     P.fillRect(QRectF(72, 78, 4, 8), QColor(0x5A, 0x46, 0x3A));
