@@ -20,6 +20,7 @@ namespace {
 constexpr int ClientWidth = 357;
 constexpr int ClientHeight = 205;
 constexpr int EmblemSize = 72;
+constexpr int CornerRadius = 6;
 
 // 宋体 where it is installed, else the closest Ming face; 13 pixels high.
 QFont LabelFont() {
@@ -74,6 +75,11 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     W7Panel1->SetGradient(QColor(0xED, 0xF3, 0xFC), Qt::white);
     W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
     W7Panel1->SetInnerFrame(Qt::white);
+    W7Panel1->SetCornerRadius(CornerRadius);
+    // The window takes the panel's rounded shape: its corners are cut away on every
+    // desktop, and left transparent where a window is drawn off screen.
+    setAttribute(Qt::WA_TranslucentBackground);
+    setMask(W7Panel1->Outline());
 
     Image1 = new QLabel(W7Panel1);
     Image1->setGeometry(8, 16, EmblemSize, EmblemSize);

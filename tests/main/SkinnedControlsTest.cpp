@@ -1,7 +1,9 @@
 #include "widgets/ClockLabel.h"
+#include "widgets/GradientPanel.h"
 #include "widgets/Spinner.h"
 
 #include <QElapsedTimer>
+#include <QImage>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWheelEvent>
@@ -174,5 +176,55 @@ TEST(ClockLabel, RepaintsOnlyWhenItsTextChanges) {
         EXPECT_EQ(Clock.Refresh(), Changed);
     EXPECT_EQ(Clock.Text(), "10:00:02");
 }
+
+// What the panel itself paints, over a transparent background.
+QImage Painted(TGradientPanel& Panel) {
+    QImage Image(Panel.size(), QImage::Format_ARGB32);
+    Image.fill(Qt::transparent);
+    Panel.render(&Image, QPoint(), QRegion(), QWidget::DrawChildren);
+    return Image;
+}
+
+struct TPanelCorners {
+    int Radius;
+    bool CornerPainted;
+};
+
+class GradientPanelTest : public ::testing::TestWithParam<TPanelCorners> {};
+
+TEST_P(GradientPanelTest, FramesFollowTheOutlineAndNothingIsPaintedOutsideIt) {
+    const QColor Outer(0x8E, 0x9C, 0xAD);
+    const QColor Fill(0xED, 0xF3, 0xFC);
+    TGradientPanel Panel;
+    Panel.resize(120, 60);
+    Panel.SetGradient(Fill, Fill);
+    Panel.SetOuterFrame(Outer);
+    Panel.SetInnerFrame(Qt::white);
+    Panel.SetCornerRadius(GetParam().Radius);
+    const QImage Image = Painted(Panel);
+
+    // Along the straight edges the frames are whole pixels, not smeared over two rows.
+    for (const QPoint Edge : {QPoint(60, 0), QPoint(60, 59), QPoint(0, 30), QPoint(119, 30)})
+        EXPECT_EQ(Image.pixelColor(Edge), Outer) << Edge.x() << "," << Edge.y();
+    for (const QPoint Inside : {QPoint(60, 1), QPoint(60, 58), QPoint(1, 30), QPoint(118, 30)})
+        EXPECT_EQ(Image.pixelColor(Inside), QColor(Qt::white)) << Inside.x() << "," << Inside.y();
+    EXPECT_EQ(Image.pixelColor(60, 30), Fill);
+
+    const bool CornerPainted = GetParam().CornerPainted;
+    for (const QPoint Corner : {QPoint(0, 0), QPoint(119, 0), QPoint(0, 59), QPoint(119, 59)}) {
+        EXPECT_EQ(Image.pixelColor(Corner).alpha() != 0, CornerPainted)
+            << Corner.x() << "," << Corner.y();
+        EXPECT_EQ(Panel.Outline().contains(Corner), CornerPainted)
+            << Corner.x() << "," << Corner.y();
+    }
+    // Every pixel of the outline is opaque, so a window cut to it shows no gaps.
+    for (const QRect& Band : Panel.Outline())
+        for (int Y = Band.top(); Y <= Band.bottom(); ++Y)
+            for (int X = Band.left(); X <= Band.right(); ++X)
+                ASSERT_EQ(Image.pixelColor(X, Y).alpha(), 255) << X << "," << Y;
+}
+
+INSTANTIATE_TEST_SUITE_P(Corners, GradientPanelTest,
+                         ::testing::Values(TPanelCorners{0, true}, TPanelCorners{6, false}));
 
 } // namespace
