@@ -37,9 +37,7 @@ void TLoopbackWeatherService::Read(QTcpSocket* Client) {
         return;
     }
     Client->setProperty("answered", true);
-    const QString Target = QString::fromLatin1(RequestLine[1]);
-    FTargets.append(Target);
-    emit Requested(Target);
+    FTargets.append(QString::fromLatin1(RequestLine[1]));
     QTimer::singleShot(FDelayMs, Client, [this, Client] { Respond(Client); });
 }
 

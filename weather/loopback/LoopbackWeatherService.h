@@ -23,9 +23,6 @@ public:
     // The request targets in arrival order, e.g. "/weather/weather.aspx?uid=&...".
     const QStringList& Targets() const { return FTargets; }
 
-signals:
-    void Requested(const QString& Target);
-
 private:
     void Accept();
     void Read(QTcpSocket* Client);
