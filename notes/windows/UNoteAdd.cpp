@@ -225,11 +225,15 @@ void TfrmNoteAdd::advOKClick() {
         ReportError(Failure);
         return;
     }
-    if (frmNoteList == nullptr) {
+    // A new popup reads today's notes as it is made; an open one reads them again.
+    const bool Open = frmNoteList != nullptr;
+    if (!Open) {
         frmNoteList = new TfrmNoteList();
     }
     frmNoteList->show();
-    frmNoteList->LoadTodayNotes(FileName);
+    if (Open) {
+        frmNoteList->LoadTodayNotes(FileName);
+    }
     if (frmManyYear != nullptr && frmManyYear->N5 != nullptr) {
         frmManyYear->N5->setText(QStringLiteral("隐藏便签"));
     }

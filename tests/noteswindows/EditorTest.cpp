@@ -160,6 +160,13 @@ TEST_F(EditorTest, OkMergesTheRowsWithCellsEditedInPlaceAndShowsThePopup) {
     ASSERT_NE(frmNoteList, nullptr);
     EXPECT_TRUE(frmNoteList->isVisible());
     EXPECT_TRUE(frmNoteList->NotesText().contains(QStringLiteral("2.买菜 |  | 否")));
+
+    TfrmNoteAdd* Again = OpenEditor();
+    Enter(Again, QStringLiteral("Call Anna"), QStringLiteral("2024-05-01 18:00"), true,
+          QStringLiteral("weekend"));
+    Again->advOK->click();
+    EXPECT_TRUE(frmNoteList->NotesText().contains(QStringLiteral("3.Call Anna")))
+        << "the open popup reads the merged notes again";
 }
 
 TEST_F(EditorTest, OkWithAnEmptyListAddsAnEmptyDayAndKeepsAnOpenPopupsText) {
