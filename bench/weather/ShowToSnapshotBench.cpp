@@ -1,8 +1,8 @@
 #include "platform/DataFolder.h"
-#include "platform/IcmpEcho.h"
 #include "weather/UWeather.h"
 #include "weather/WeatherCapture.h"
 #include "weather/WeatherEndpoints.h"
+#include "weather/loopback/EchoStandIn.h"
 #include "weather/loopback/LoopbackWeatherService.h"
 
 #include <QApplication>
@@ -12,16 +12,10 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <memory>
 
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-class TEchoReply : public platform::TEchoSocket {
-public:
-    bool Echo(const platform::TEchoRequest&) override { return true; }
-};
 
 double MillisecondsSince(Clock::time_point Start) {
     return std::chrono::duration<double, std::milli>(Clock::now() - Start).count();
@@ -57,7 +51,7 @@ class TLoopbackService {
 public:
     TLoopbackService() {
         platform::SetDataFolder(Data.path().toStdString());
-        platform::SetEchoSocketOpener([] { return std::make_unique<TEchoReply>(); });
+        AnswerEcho(true);
         SetWeatherEndpoints({QStringLiteral("127.0.0.1"), Service.Host(),
                              QStringLiteral(RUXA_BENCH_CAPTURE_PROGRAM)});
     }

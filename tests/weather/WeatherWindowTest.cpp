@@ -11,6 +11,7 @@
 #include "platform/IcmpEcho.h"
 #include "weather/WeatherCapture.h"
 #include "weather/WeatherEndpoints.h"
+#include "weather/loopback/EchoStandIn.h"
 #include "weather/loopback/LoopbackWeatherService.h"
 #include "widgets/CircularProgress.h"
 
@@ -38,15 +39,6 @@ const QRgb DarkBlockColor = qRgb(0x20, 0x40, 0x80);
 
 enum class TEcho { Reply, NoReply, NoSocket };
 
-class TAnsweringSocket : public platform::TEchoSocket {
-public:
-    explicit TAnsweringSocket(bool Answer) : FAnswer(Answer) {}
-    bool Echo(const platform::TEchoRequest&) override { return FAnswer; }
-
-private:
-    bool FAnswer;
-};
-
 class WeatherWindow : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -72,12 +64,11 @@ protected:
     }
 
     static void UseEcho(TEcho Echo) {
-        platform::SetEchoSocketOpener([Echo]() -> std::unique_ptr<platform::TEchoSocket> {
-            if (Echo == TEcho::NoSocket) {
-                return nullptr;
-            }
-            return std::make_unique<TAnsweringSocket>(Echo == TEcho::Reply);
-        });
+        if (Echo == TEcho::NoSocket) {
+            platform::SetEchoSocketOpener([] { return std::unique_ptr<platform::TEchoSocket>(); });
+        } else {
+            AnswerEcho(Echo == TEcho::Reply);
+        }
     }
 
     // Where the window stands when no snapshot came.

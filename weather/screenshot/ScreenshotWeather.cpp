@@ -6,9 +6,9 @@
 #include "main/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
-#include "platform/IcmpEcho.h"
 #include "weather/UWeather.h"
 #include "weather/WeatherEndpoints.h"
+#include "weather/loopback/EchoStandIn.h"
 #include "weather/loopback/LoopbackWeatherService.h"
 
 #include <QApplication>
@@ -21,19 +21,6 @@
 #include <cstdio>
 
 namespace {
-
-class TEchoAnswer : public platform::TEchoSocket {
-public:
-    explicit TEchoAnswer(bool Answer) : FAnswer(Answer) {}
-    bool Echo(const platform::TEchoRequest&) override { return FAnswer; }
-
-private:
-    bool FAnswer;
-};
-
-void AnswerEcho(bool Answer) {
-    platform::SetEchoSocketOpener([Answer] { return std::make_unique<TEchoAnswer>(Answer); });
-}
 
 void RunEventsFor(int Milliseconds) {
     QDeadlineTimer Deadline(Milliseconds);
