@@ -5,6 +5,7 @@
 #include "main/KeyedPicture.h"
 #include "main/MainFonts.h"
 #include "main/MonthLayout.h"
+#include "main/ResourcePicture.h"
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
 #include "main/WindowReferences.h"
@@ -111,8 +112,10 @@ void TfrmManyYear::CreateDayPanel() {
     W7Panel1->SetInnerFrame(Qt::white);
     W7Panel1->installEventFilter(this);
 
-    const QPixmap Minus(QStringLiteral(":/main/glyph_minus.png"));
-    const QPixmap Plus(QStringLiteral(":/main/glyph_plus.png"));
+    const QPixmap Minus =
+        QPixmap::fromImage(ResourcePicture(QStringLiteral(":/main/glyph_minus.png")));
+    const QPixmap Plus =
+        QPixmap::fromImage(ResourcePicture(QStringLiteral(":/main/glyph_plus.png")));
     const auto MakeSpinner = [&](const QRect& Place, int Min, int Max,
                                  void (TfrmManyYear::*Handler)()) {
         auto* Spinner = new TSpinner(W7Panel1);
@@ -183,8 +186,10 @@ void TfrmManyYear::CreateGrid() {
 void TfrmManyYear::CreateMenu() {
     AdvPopupMenu1 = new TPictureMenu(this);
     const auto Item = [this](const char* Caption, const char* Picture) {
-        return AdvPopupMenu1->AddItem(QString::fromUtf8(Caption),
-                                      Picture ? QIcon(QString::fromUtf8(Picture)) : QIcon());
+        return AdvPopupMenu1->AddItem(
+            QString::fromUtf8(Caption),
+            Picture ? QIcon(QPixmap::fromImage(ResourcePicture(QString::fromUtf8(Picture))))
+                    : QIcon());
     };
     N12 = Item(HideGrid, ":/main/menu/N12.png");
     N1 = Item("显示天气预报", ":/main/menu/N1.png");
@@ -290,14 +295,15 @@ void TfrmManyYear::W7Panel1MouseUp(Qt::MouseButton Button, int X, int Y) {
 }
 
 void TfrmManyYear::FillMonth(int Year, int Month) {
-    advDays->SetBackground(QPixmap(QStringLiteral(":/BITMAP_%1").arg(Month)));
+    advDays->SetBackground(
+        QPixmap::fromImage(ResourcePicture(QStringLiteral(":/BITMAP_%1").arg(Month))));
 
     const std::string YearName = CyclicYearName(Year);
     lblNLYear->setText(Q(YearName));
     const std::string Zodiac = ZodiacBitmapName(YearName);
     if (Zodiac != FZodiacShown) {
         FZodiacShown = Zodiac;
-        const QImage Picture(QStringLiteral(":/") + Q(Zodiac));
+        const QImage Picture = ResourcePicture(QStringLiteral(":/") + Q(Zodiac));
         ImgLunar->setPixmap(QPixmap::fromImage(KeyedOutPicture(Picture)));
     }
 

@@ -1,4 +1,5 @@
 #include "main/KeyedPicture.h"
+#include "main/ResourcePicture.h"
 
 #include <QImage>
 
@@ -33,6 +34,21 @@ TEST(Pictures, ZodiacPicturesKeepTheirAnimalWhenKeyedOut) {
         EXPECT_GT(Opaque, 101 * 92 / 8) << Number;
         EXPECT_LT(Opaque, 101 * 92 * 3 / 4) << Number;
     }
+}
+
+// The reader that names the format reads every compiled picture as the guessing one does.
+TEST(ResourcePicture, ReadsEveryCompiledPictureAndNothingForAMissingName) {
+    QStringList Names{QStringLiteral(":/main/glyph_minus.png"),
+                      QStringLiteral(":/main/glyph_plus.png"),
+                      QStringLiteral(":/main/menu/N12.png"), QStringLiteral(":/main/menu/N2.png")};
+    for (int Number = 1; Number <= 24; ++Number)
+        Names << QStringLiteral(":/BITMAP_%1").arg(Number);
+    for (const QString& Name : Names) {
+        const QImage Picture = ResourcePicture(Name);
+        ASSERT_FALSE(Picture.isNull()) << Name.toStdString();
+        EXPECT_EQ(Picture, QImage(Name)) << Name.toStdString();
+    }
+    EXPECT_TRUE(ResourcePicture(QStringLiteral(":/BITMAP_25")).isNull());
 }
 
 TEST(KeyedPicture, OnlyTheBottomLeftColourBecomesTransparent) {
