@@ -17,8 +17,7 @@ TDateTime SystemNow() {
     const std::time_t Seconds = system_clock::to_time_t(Now);
     std::tm Local{};
     localtime_r(&Seconds, &Local);
-    const auto Millis =
-        duration_cast<milliseconds>(Now.time_since_epoch()).count() % 1000;
+    const auto Millis = duration_cast<milliseconds>(Now.time_since_epoch()).count() % 1000;
     return EncodeDateTime(Local.tm_year + 1900, Local.tm_mon + 1, Local.tm_mday, Local.tm_hour,
                           Local.tm_min, Local.tm_sec > 59 ? 59 : Local.tm_sec,
                           static_cast<int>(Millis < 0 ? 0 : Millis));
@@ -31,6 +30,8 @@ TDateTime Now() {
     return Clock ? Clock() : SystemNow();
 }
 
-void SetClock(ClockFunction Clock) { InjectedClock() = std::move(Clock); }
+void SetClock(ClockFunction Clock) {
+    InjectedClock() = std::move(Clock);
+}
 
 } // namespace platform

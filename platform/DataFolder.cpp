@@ -41,6 +41,8 @@ bool EnsureDataFolder() {
     return std::filesystem::is_directory(DataFolder(), Error);
 }
 
-void SetDataFolder(const std::string& Folder) { OverriddenFolder() = Folder; }
+void SetDataFolder(const std::string& Folder) {
+    OverriddenFolder() = Folder;
+}
 
 } // namespace platform

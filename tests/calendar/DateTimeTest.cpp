@@ -27,9 +27,8 @@ TEST(DateTime, ImpossibleDatesRaiseTheConversionError) {
     struct Case {
         int Year, Month, Day;
     };
-    for (const Case& C : {Case{2012, 2, 30}, Case{2011, 2, 29}, Case{2012, 0, 1},
-                          Case{2012, 13, 1}, Case{2012, 4, 31}, Case{2012, 1, 0},
-                          Case{0, 1, 1}}) {
+    for (const Case& C : {Case{2012, 2, 30}, Case{2011, 2, 29}, Case{2012, 0, 1}, Case{2012, 13, 1},
+                          Case{2012, 4, 31}, Case{2012, 1, 0}, Case{0, 1, 1}}) {
         try {
             EncodeDate(C.Year, C.Month, C.Day);
             ADD_FAILURE() << C.Year << "-" << C.Month << "-" << C.Day << " was accepted";
