@@ -295,8 +295,7 @@ void TfrmManyYear::W7Panel1MouseUp(Qt::MouseButton Button, int X, int Y) {
 }
 
 void TfrmManyYear::FillMonth(int Year, int Month) {
-    advDays->SetBackground(
-        QPixmap::fromImage(ResourcePicture(QStringLiteral(":/BITMAP_%1").arg(Month))));
+    advDays->SetBackground(CachedResourcePixmap(QStringLiteral(":/BITMAP_%1").arg(Month)));
 
     const std::string YearName = CyclicYearName(Year);
     lblNLYear->setText(Q(YearName));
