@@ -91,9 +91,6 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
     QPainter Painter(this);
     Painter.fillRect(rect(), palette().color(QPalette::Base));
 
-    int GridBottom = 0;
-    for (int Row = 0; Row < FRowCount; ++Row)
-        GridBottom += FRowHeights[Row];
     if (!FBackground.isNull()) {
         Painter.drawPixmap(0, 0, FBackground);
         // The picture's lowest line carries on under the rows, down to the grid's foot.
