@@ -42,16 +42,16 @@ void TfrmManyYear::tNoteAlarmTimer() {
     if (!QFileInfo::exists(QString::fromStdString(FileName))) {
         return;
     }
-    const TDateTime Now = platform::Now();
+    // "yyyy-mm-dd hh:nn": its first ten characters are today's date.
+    const std::string Minute = FormatDateTime("yyyy-mm-dd hh:nn", platform::Now());
     TAlarmReading& Last = LastReading();
-    if (Last.Watch.Unchanged(FileName, FormatDateTime("yyyy-mm-dd", Now))) {
+    if (Last.Watch.Unchanged(FileName, Minute.substr(0, 10))) {
         FAlarms = Last.Alarms;
     } else {
         LoadTodayAlarms(FileName);
         Last.Watch.Remember();
         Last.Alarms = FAlarms;
     }
-    const std::string Minute = FormatDateTime("yyyy-mm-dd hh:nn", Now);
     for (const TNoteAlarm& Alarm : FAlarms) {
         if (Alarm.Title.empty() || Alarm.When != Minute) {
             continue;
