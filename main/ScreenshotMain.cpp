@@ -1,15 +1,12 @@
 // Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png
 // and its popup menu into <folder>/main-menu.png.
 
-#include "main/UMain.h"
-#include "platform/Clock.h"
-#include "platform/DataFolder.h"
+#include "main/SampleDayWindow.h"
 #include "widgets/PictureMenu.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QIcon>
-#include <QTemporaryDir>
 
 #include <cstdio>
 #include <utility>
@@ -21,14 +18,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication Application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/ruxa-calendar.svg")));
-    QTemporaryDir Data;
-    platform::SetDataFolder(Data.path().toStdString() + "/");
-    platform::SetClock([] { return EncodeDateTime(2012, 10, 8, 10, 8, 8); });
-
-    TfrmManyYear Window;
-    Window.show();
-    Window.FormActivate();
-    QApplication::processEvents();
+    TSampleDayWindow Sample;
+    TfrmManyYear& Window = Sample.Window();
     Window.AdvPopupMenu1->ensurePolished();
     Window.AdvPopupMenu1->adjustSize();
     const QDir Out(QString::fromLocal8Bit(argv[1]));

@@ -2,32 +2,21 @@
 // step of a held spinner button (one step every 100 ms).
 
 #include "main/MonthLayout.h"
-#include "main/UMain.h"
-#include "platform/Clock.h"
-#include "platform/DataFolder.h"
+#include "main/SampleDayWindow.h"
 
 #include <QApplication>
-#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
 void FillMonthWithRepaint(benchmark::State& State) {
-    QTemporaryDir Data;
-    platform::SetDataFolder(Data.path().toStdString() + "/");
-    platform::SetClock([] { return EncodeDateTime(2012, 10, 8, 10, 8, 8); });
-    TfrmManyYear Window;
-    Window.show();
-    Window.FormActivate();
-    QApplication::processEvents();
+    TSampleDayWindow Sample;
     int Month = 0;
     for (auto _ : State) {
-        Window.FillMonth(2012, Month + 1);
+        Sample.Window().FillMonth(2012, Month + 1);
         Month = (Month + 1) % 12;
     }
-    platform::SetClock({});
-    platform::SetDataFolder({});
 }
 BENCHMARK(FillMonthWithRepaint)->Unit(benchmark::kMicrosecond);
 
