@@ -4,10 +4,6 @@
 
 namespace {
 
-const std::string& CellAt(const TMonthLayout& Layout, int Col, int Row) {
-    return Layout.Cells[static_cast<std::size_t>((Row - 1) * WeekDays + Col)];
-}
-
 struct TMonthShape {
     int Year;
     int Month;
@@ -36,28 +32,12 @@ TEST_P(MonthShapeTest, DaysFillTheirCellsAndNothingElse) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Months, MonthShapeTest,
-                         testing::Values(TMonthShape{2015, 2, 0, 28}, TMonthShape{2012, 9, 6, 30},
-                                         TMonthShape{2012, 12, 6, 31},
-                                         TMonthShape{2012, 10, 1, 31}));
-
-TEST(MonthLayout, FebruaryStartingOnSundayFillsFourRowsExactly) {
-    const TMonthLayout Layout = LayOutMonth(2015, 2);
-    EXPECT_EQ(CellAt(Layout, 0, 1).substr(0, 2), "1\r");
-    EXPECT_EQ(CellAt(Layout, 6, 4).substr(0, 3), "28\r");
-    for (int Row = 5; Row <= 6; ++Row)
-        for (int Col = 0; Col < WeekDays; ++Col)
-            EXPECT_EQ(CellAt(Layout, Col, Row), "");
-}
-
-TEST(MonthLayout, MonthsStartingOnSaturdayReachIntoRowSix) {
-    const TMonthLayout September = LayOutMonth(2012, 9);
-    EXPECT_EQ(CellAt(September, 6, 1).substr(0, 2), "1\r");
-    EXPECT_EQ(CellAt(September, 0, 6).substr(0, 3), "30\r");
-    EXPECT_EQ(CellAt(September, 1, 6), "");
-    const TMonthLayout December = LayOutMonth(2012, 12);
-    EXPECT_EQ(CellAt(December, 1, 6).substr(0, 3), "31\r");
-    EXPECT_EQ(CellAt(December, 2, 6), "");
-}
+                         testing::Values(
+                             // A February starting on Sunday fills four rows exactly.
+                             TMonthShape{2015, 2, 0, 28},
+                             // Months starting on Saturday reach into row six.
+                             TMonthShape{2012, 9, 6, 30}, TMonthShape{2012, 12, 6, 31},
+                             TMonthShape{2012, 10, 1, 31}));
 
 struct TCellText {
     int Year;
