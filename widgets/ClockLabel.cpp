@@ -22,8 +22,8 @@ bool TClockLabel::Refresh() {
     if (Text == FText)
         return false;
     FText = std::move(Text);
-    if (sizeHint().width() != width())
-        resize(sizeHint().width(), height());
+    if (const int Width = sizeHint().width(); Width != width())
+        resize(Width, height());
     update();
     return true;
 }
