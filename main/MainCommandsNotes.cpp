@@ -7,7 +7,6 @@
 #include "notes/windows/UNoteset.h"
 
 #include <QAction>
-#include <QPointer>
 
 namespace {
 

@@ -17,7 +17,6 @@ constexpr int ButtonWidth = 15;
 
 TSpinner::TSpinner(QWidget* Parent) : QWidget(Parent) {
     setFocusPolicy(Qt::StrongFocus);
-    FRepeat.setSingleShot(false);
     connect(&FRepeat, &QTimer::timeout, this, &TSpinner::RepeatStep);
 }
 
