@@ -42,6 +42,9 @@ int main(int argc, char* argv[]) {
     if (platform::RunningAsRoot()) {
         qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
     }
+    // The live page is never seen: whatever display the calendar runs on, the helper renders
+    // on Qt's offscreen platform, so it maps no window anywhere.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication Application(argc, argv);
     TCapturePage Page;
     QObject::connect(&Page, &TCapturePage::Completed, [] { Answer(CaptureCompleted); });
