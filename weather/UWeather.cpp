@@ -8,6 +8,7 @@
 #include "weather/WeatherEndpoints.h"
 #include "weather/WeatherSnapshot.h"
 #include "widgets/CircularProgress.h"
+#include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/GradientSeparator.h"
 
@@ -51,13 +52,15 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
     W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
     W7Panel1->SetInnerFrame(Qt::white);
 
-    AdvSmoothLabel1 = new QLabel(Caption, W7Panel1);
+    AdvSmoothLabel1 = new TGradientDigitLabel(W7Panel1);
+    AdvSmoothLabel1->SetText(Caption);
     AdvSmoothLabel1->setGeometry(49, 0, 120, 28);
     AdvSmoothLabel1->setFont(
         FontOf({QStringLiteral("YouYuan"), QStringLiteral("幼圆"),
                 QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("WenQuanYi Zen Hei")},
                27));
-    AdvSmoothLabel1->setAlignment(Qt::AlignCenter);
+    const QColor TitleColour = palette().color(QPalette::WindowText);
+    AdvSmoothLabel1->SetGradient(TitleColour, TitleColour);
 
     RzSeparator1 = new TGradientSeparator(W7Panel1);
     RzSeparator1->setGeometry(11, 28, ClientWidth - 22, 2);

@@ -9,6 +9,7 @@
 class QLabel;
 class QTimer;
 class TCircularProgress;
+class TGradientDigitLabel;
 class TGradientPanel;
 class TGradientSeparator;
 class TWeatherCapture;
@@ -21,7 +22,8 @@ public:
     ~TfrmWeather() override;
 
     TGradientPanel* W7Panel1 = nullptr;
-    QLabel* AdvSmoothLabel1 = nullptr;
+    // The title, its glyphs centred in their box so that the frame never cuts them.
+    TGradientDigitLabel* AdvSmoothLabel1 = nullptr;
     TGradientSeparator* RzSeparator1 = nullptr;
     QLabel* ImageWeather = nullptr;
     QLabel* AdvSmoothLabel2 = nullptr;

@@ -157,6 +157,26 @@ TEST_F(WeatherWindow, OfflineShowsTheMessageAndRequestsNothing) {
     }
 }
 
+// The title's glyphs stand wholly inside its 28-pixel box and below the window's
+// two-pixel frame: none of them is cut by the frame or covers it.
+TEST_F(WeatherWindow, TitleStandsBelowTheFrame) {
+    UseEcho(TEcho::NoReply);
+    Main->N1Click();
+    ASSERT_NE(frmWeather, nullptr);
+    const QImage Picture = frmWeather->grab().toImage();
+    const auto DarkPixelsInRows = [&Picture](int Top, int Bottom) {
+        int Dark = 0;
+        for (int Y = Top; Y <= Bottom; ++Y) {
+            for (int X = 49; X < 49 + 120; ++X) {
+                Dark += qGray(Picture.pixel(X, Y)) < 100 ? 1 : 0;
+            }
+        }
+        return Dark;
+    };
+    EXPECT_EQ(DarkPixelsInRows(0, 1), 0) << "the frame rows carry no glyph";
+    EXPECT_GT(DarkPixelsInRows(2, 27), 200) << "the title is drawn";
+}
+
 TEST_F(WeatherWindow, ShownAgainOnlineTheMessageMakesWayForThePicture) {
     UseEcho(TEcho::NoReply);
     Main->N1Click();
