@@ -1,5 +1,7 @@
 #include "weather/CaptureProtocol.h"
 
+#include <utility>
+
 namespace {
 
 bool HasLineBreak(std::string_view Text) {
@@ -34,4 +36,33 @@ std::optional<TCaptureMessage> ParseCaptureLine(std::string_view Line) {
         return TCaptureMessage{std::string(Line), {}};
     }
     return TCaptureMessage{std::string(Line.substr(0, Space)), std::string(Line.substr(Space + 1))};
+}
+
+bool TCaptureLineReader::Feed(std::string_view Bytes) {
+    while (!FOverflowed && !Bytes.empty()) {
+        const std::string_view::size_type End = Bytes.find('\n');
+        const std::string_view Piece = Bytes.substr(0, End);
+        if (FPartial.size() + Piece.size() > CaptureLineLimit) {
+            FOverflowed = true;
+            std::string().swap(FPartial);
+            break;
+        }
+        FPartial += Piece;
+        if (End == std::string_view::npos) {
+            break;
+        }
+        FLines.push_back(std::move(FPartial));
+        FPartial.clear();
+        Bytes.remove_prefix(End + 1);
+    }
+    return !FOverflowed;
+}
+
+std::optional<std::string> TCaptureLineReader::NextLine() {
+    if (FLines.empty()) {
+        return std::nullopt;
+    }
+    std::string Line = std::move(FLines.front());
+    FLines.pop_front();
+    return Line;
 }

@@ -4,6 +4,7 @@
 #include "main/UMain.h"
 #include "main/WindowReferences.h"
 #include "platform/Clock.h"
+#include "platform/DataFolder.h"
 #include "weather/WeatherCapture.h"
 #include "weather/WeatherEndpoints.h"
 #include "weather/WeatherSnapshot.h"
@@ -99,7 +100,8 @@ TfrmWeather::~TfrmWeather() {
 void TfrmWeather::FormCreate() {
     AdvCircularProgress1->show();
     FPageLoaded = false;
-    WebBrowser = new TWeatherCapture(WeatherEndpoints().CaptureProgram, this);
+    WebBrowser = new TWeatherCapture(WeatherEndpoints().CaptureProgram,
+                                     QString::fromStdString(platform::DataFolder()), this);
     connect(WebBrowser, &TWeatherCapture::PageCompleted, this,
             &TfrmWeather::WebBrowserDocumentComplete);
     connect(WebBrowser, &TWeatherCapture::CaptureSaved, this, &TfrmWeather::ShowSnapshot);

@@ -11,13 +11,13 @@ constexpr int HelperWaitMs = 2000;
 
 } // namespace
 
-TWeatherCapture::TWeatherCapture(QString Program, QObject* Parent)
-    : TWeatherCapture(std::move(Program), TLimits{}, Parent) {}
+TWeatherCapture::TWeatherCapture(QString Program, QString Folder, QObject* Parent)
+    : TWeatherCapture(std::move(Program), std::move(Folder), TLimits{}, Parent) {}
 
-TWeatherCapture::TWeatherCapture(QString Program, TLimits Limits, QObject* Parent)
-    : QObject(Parent), FProgram(std::move(Program)), FLimits(Limits) {
+TWeatherCapture::TWeatherCapture(QString Program, QString Folder, TLimits Limits, QObject* Parent)
+    : QObject(Parent), FProgram(std::move(Program)), FFolder(std::move(Folder)), FLimits(Limits) {
     FAnswerTimer.setSingleShot(true);
-    connect(&FAnswerTimer, &QTimer::timeout, this, &TWeatherCapture::AnswerOverdue);
+    connect(&FAnswerTimer, &QTimer::timeout, this, &TWeatherCapture::StopHelper);
 }
 
 TWeatherCapture::~TWeatherCapture() {
@@ -43,7 +43,7 @@ void TWeatherCapture::Start() {
         FProcess->disconnect(this);
         FProcess->deleteLater();
     }
-    FUnread.clear();
+    FReader = TCaptureLineReader();
     FNavigating = false;
     FCapturing = false;
     FProcess = new QProcess(this);
@@ -56,7 +56,7 @@ void TWeatherCapture::Start() {
             HelperEnded();
         }
     });
-    FProcess->start(FProgram, {});
+    FProcess->start(FProgram, {FFolder});
     // Returns once the program runs, or failed to start: a few milliseconds.
     FProcess->waitForStarted(HelperWaitMs);
 }
@@ -76,6 +76,7 @@ void TWeatherCapture::Capture(const QString& FileName) {
         return;
     }
     FCapturing = true;
+    FRequested = FileName;
 }
 
 bool TWeatherCapture::Send(std::string_view Verb, const QString& Argument, int AnswerLimitMs) {
@@ -90,15 +91,16 @@ bool TWeatherCapture::Send(std::string_view Verb, const QString& Argument, int A
 }
 
 void TWeatherCapture::ReadAnswers() {
-    FUnread += FProcess->readAllStandardOutput();
-    qsizetype End;
-    while ((End = FUnread.indexOf('\n')) >= 0) {
-        const QByteArray Line = FUnread.left(End);
-        FUnread.remove(0, End + 1);
-        if (const auto Message = ParseCaptureLine(
-                std::string_view(Line.constData(), static_cast<std::size_t>(Line.size())))) {
+    const QByteArray Bytes = FProcess->readAllStandardOutput();
+    const bool Readable =
+        FReader.Feed(std::string_view(Bytes.constData(), static_cast<std::size_t>(Bytes.size())));
+    while (const auto Line = FReader.NextLine()) {
+        if (const auto Message = ParseCaptureLine(*Line)) {
             Answer(Message->Verb, QString::fromStdString(Message->Argument));
         }
+    }
+    if (!Readable) {
+        StopHelper();
     }
 }
 
@@ -107,7 +109,7 @@ void TWeatherCapture::Answer(std::string_view Verb, const QString& Argument) {
         FNavigating = false;
         emit PageCompleted();
     } else if (Verb == CaptureDone) {
-        EndCapture(true, Argument);
+        EndCapture(Argument == FRequested, Argument);
     } else if (Verb == CaptureError) {
         // The reason begins with the command that failed.
         const QString Failed = Argument.section(QLatin1Char(' '), 0, 0);
@@ -140,7 +142,7 @@ void TWeatherCapture::HelperEnded() {
     EndCapture(false, {});
 }
 
-void TWeatherCapture::AnswerOverdue() {
+void TWeatherCapture::StopHelper() {
     if (Running()) {
         FProcess->kill();
         FProcess->waitForFinished(HelperWaitMs);

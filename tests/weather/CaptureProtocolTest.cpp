@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 namespace {
 
 TEST(CaptureProtocol, LinesReadBackAsTheirMessage) {
@@ -42,6 +45,55 @@ TEST(CaptureProtocol, ReadsLinesAsTheyArrive) {
         SCOPED_TRACE(Case.Line);
         EXPECT_EQ(ParseCaptureLine(Case.Line), Case.Expected);
     }
+}
+
+std::vector<std::string> LinesOf(TCaptureLineReader& Reader) {
+    std::vector<std::string> Lines;
+    while (auto Line = Reader.NextLine()) {
+        Lines.push_back(*Line);
+    }
+    return Lines;
+}
+
+TEST(CaptureLineReader, JoinsPiecesIntoLinesAndStopsAtTheLimit) {
+    const std::string AtLimit(CaptureLineLimit, 'x');
+    const struct {
+        const char* Name;
+        std::vector<std::string> Pieces;
+        std::vector<std::string> Lines;
+        bool Readable;
+    } Cases[] = {
+        {"pieces of one line", {"comp", "let", "ed\n"}, {"completed"}, true},
+        {"two lines in one piece, a third begun", {"a\nb\nc"}, {"a", "b"}, true},
+        {"empty lines kept", {"\n\n"}, {"", ""}, true},
+        {"a line of exactly the limit",
+         {AtLimit.substr(0, 100), AtLimit.substr(100) + "\n"},
+         {AtLimit},
+         true},
+        {"one byte past the limit", {AtLimit, "y"}, {}, false},
+        {"lines before an overlong one are kept",
+         {"done a\n" + AtLimit + "y\nb\n"},
+         {"done a"},
+         false},
+    };
+    for (const auto& Case : Cases) {
+        SCOPED_TRACE(Case.Name);
+        TCaptureLineReader Reader;
+        bool Readable = true;
+        for (const std::string& Piece : Case.Pieces) {
+            Readable = Reader.Feed(Piece) && Readable;
+        }
+        EXPECT_EQ(Readable, Case.Readable);
+        EXPECT_EQ(Reader.Overflowed(), !Case.Readable);
+        EXPECT_EQ(LinesOf(Reader), Case.Lines);
+    }
+}
+
+TEST(CaptureLineReader, TakesNothingAfterAnOverflow) {
+    TCaptureLineReader Reader;
+    EXPECT_FALSE(Reader.Feed(std::string(CaptureLineLimit + 1, 'x')));
+    EXPECT_FALSE(Reader.Feed("completed\n"));
+    EXPECT_FALSE(Reader.NextLine());
 }
 
 } // namespace

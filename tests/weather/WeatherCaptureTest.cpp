@@ -31,7 +31,7 @@ protected:
         EXPECT_TRUE(File.open(QIODevice::WriteOnly));
         QTextStream(&File) << "#!/bin/sh\n"
                            << "log='" << StartLog() << "'\n"
-                           << "echo started >> \"$log\"\n"
+                           << "echo \"started $1\" >> \"$log\"\n"
                            << Script.AtStart << "\n"
                            << "while IFS= read -r line; do\n"
                            << "  verb=${line%% *}; arg=${line#* }\n"
@@ -47,16 +47,18 @@ protected:
 
     QString StartLog() const { return Folder.filePath(QStringLiteral("starts.log")); }
 
-    int Starts() const {
+    QByteArray StartLogText() const {
         QFile Log(StartLog());
-        return Log.open(QIODevice::ReadOnly) ? Log.readAll().count('\n') : 0;
+        return Log.open(QIODevice::ReadOnly) ? Log.readAll() : QByteArray();
     }
+
+    int Starts() const { return StartLogText().count('\n'); }
 
     QTemporaryDir Folder;
 };
 
 TEST_F(WeatherCaptureHelper, PassesCompletionAndTheSavedFile) {
-    TWeatherCapture Capture(Helper({}));
+    TWeatherCapture Capture(Helper({}), Folder.path());
     QSignalSpy Completed(&Capture, &TWeatherCapture::PageCompleted);
     QSignalSpy Saved(&Capture, &TWeatherCapture::CaptureSaved);
     Capture.Navigate(QStringLiteral("http://127.0.0.1:1/weather/weather.aspx?a=&b=1"));
@@ -66,7 +68,8 @@ TEST_F(WeatherCaptureHelper, PassesCompletionAndTheSavedFile) {
     EXPECT_EQ(Saved.at(0).at(0).toString(), QStringLiteral("/data folder/20240131.bmp"));
     Capture.Navigate(QStringLiteral("http://127.0.0.1:1/again"));
     ASSERT_TRUE(Completed.wait(WaitMs));
-    EXPECT_EQ(Starts(), 1);
+    EXPECT_EQ(StartLogText(), "started " + Folder.path().toUtf8() + "\n")
+        << "one start, told the folder it may write into";
 }
 
 // A failed capture ends the capture; a failed load that arrives meanwhile does not.
@@ -78,12 +81,13 @@ TEST_F(WeatherCaptureHelper, FailuresEndOnlyTheCommandTheyName) {
     } Cases[] = {
         {"capture failed", "echo 'error capture Cannot write'", false},
         {"load failed, then saved", "echo 'error navigate load failed'; echo \"done $arg\"", true},
+        {"another file reported as saved", "echo 'done /some/other.bmp'", false},
     };
     for (const auto& Case : Cases) {
         SCOPED_TRACE(Case.Name);
         THelperScript Script;
         Script.OnCapture = Case.OnCapture;
-        TWeatherCapture Capture(Helper(Script));
+        TWeatherCapture Capture(Helper(Script), Folder.path());
         QSignalSpy Completed(&Capture, &TWeatherCapture::PageCompleted);
         QSignalSpy Saved(&Capture, &TWeatherCapture::CaptureSaved);
         QSignalSpy Failed(&Capture, &TWeatherCapture::CaptureFailed);
@@ -99,7 +103,7 @@ TEST_F(WeatherCaptureHelper, FailuresEndOnlyTheCommandTheyName) {
 TEST_F(WeatherCaptureHelper, CrashedHelperStartsAnewAtTheNextNavigation) {
     THelperScript Script;
     Script.AtStart = "[ \"$(wc -l < \"$log\")\" -eq 1 ] && exit 3";
-    TWeatherCapture Capture(Helper(Script));
+    TWeatherCapture Capture(Helper(Script), Folder.path());
     QSignalSpy Completed(&Capture, &TWeatherCapture::PageCompleted);
     QSignalSpy Failed(&Capture, &TWeatherCapture::CaptureFailed);
 
@@ -120,7 +124,7 @@ TEST_F(WeatherCaptureHelper, HelperThatDoesNotAnswerIsStopped) {
     Script.OnCapture = "exec sleep 600";
     TWeatherCapture::TLimits Limits;
     Limits.CaptureMs = 300;
-    TWeatherCapture Capture(Helper(Script), Limits);
+    TWeatherCapture Capture(Helper(Script), Folder.path(), Limits);
     QSignalSpy Completed(&Capture, &TWeatherCapture::PageCompleted);
     QSignalSpy Failed(&Capture, &TWeatherCapture::CaptureFailed);
 
@@ -135,8 +139,23 @@ TEST_F(WeatherCaptureHelper, HelperThatDoesNotAnswerIsStopped) {
     EXPECT_EQ(Starts(), 2);
 }
 
+// A helper that writes on and on without a line end is stopped at the line limit instead
+// of filling the calendar's memory; the next navigation starts a fresh one.
+TEST_F(WeatherCaptureHelper, HelperTalkingPastTheLineLimitIsStopped) {
+    THelperScript Script;
+    Script.OnNavigate = "head -c 100000 /dev/zero | tr '\\0' x; echo; echo completed";
+    TWeatherCapture Capture(Helper(Script), Folder.path());
+    QSignalSpy Completed(&Capture, &TWeatherCapture::PageCompleted);
+    Capture.Navigate(QStringLiteral("http://127.0.0.1:1/"));
+    EXPECT_FALSE(Completed.wait(1500));
+    EXPECT_FALSE(Capture.Running());
+    Capture.Navigate(QStringLiteral("http://127.0.0.1:1/"));
+    EXPECT_FALSE(Completed.wait(1500));
+    EXPECT_EQ(Starts(), 2);
+}
+
 TEST_F(WeatherCaptureHelper, MissingHelperIsNoError) {
-    TWeatherCapture Capture(Folder.filePath(QStringLiteral("no-such-helper")));
+    TWeatherCapture Capture(Folder.filePath(QStringLiteral("no-such-helper")), Folder.path());
     QSignalSpy Failed(&Capture, &TWeatherCapture::CaptureFailed);
     Capture.Navigate(QStringLiteral("http://127.0.0.1:1/"));
     EXPECT_FALSE(Capture.Running());

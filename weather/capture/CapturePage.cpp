@@ -1,6 +1,7 @@
 #include "weather/capture/CapturePage.h"
 
 #include "common/ColorKeyedBitmap.h"
+#include "weather/capture/CaptureRules.h"
 
 #include <QCoreApplication>
 #include <QImage>
@@ -28,13 +29,25 @@ const QPointF OutsideThePage(-12206, 360);
 
 constexpr std::int32_t LightBackground = 0xF4F0F0;
 
+// A page that follows links, redirects, frames and scripts only to web addresses; inner
+// frames may also start empty ("about:blank"), as widget pages often make them.
+class TWebOnlyPage : public QWebEnginePage {
+public:
+    using QWebEnginePage::QWebEnginePage;
+
+protected:
+    bool acceptNavigationRequest(const QUrl& Address, NavigationType, bool MainFrame) override {
+        return LoadablePage(Address) || (!MainFrame && Address.scheme() == QLatin1String("about"));
+    }
+};
+
 } // namespace
 
 TCapturePage::TCapturePage() {
     FHost.setAttribute(Qt::WA_DontShowOnScreen);
     FHost.resize(PictureWidth, PictureHeight);
     FView = new QWebEngineView(&FHost);
-    FPage = new QWebEnginePage(&FProfile, FView);
+    FPage = new TWebOnlyPage(&FProfile, FView);
     FView->setPage(FPage);
     // Wholly outside the host's client area.
     FView->setGeometry(-PictureWidth, -PictureHeight, PictureWidth, PictureHeight);

@@ -5,6 +5,7 @@
 #include "platform/ProcessUser.h"
 #include "weather/CaptureProtocol.h"
 #include "weather/capture/CapturePage.h"
+#include "weather/capture/CaptureRules.h"
 
 #include <QApplication>
 #include <QMetaObject>
@@ -24,12 +25,21 @@ void Answer(std::string_view Verb, const QString& Argument = {}) {
     }
 }
 
-void Obey(TCapturePage& Page, const TCaptureMessage& Command) {
+void Obey(TCapturePage& Page, const QString& Folder, const TCaptureMessage& Command) {
     const QString Argument = QString::fromStdString(Command.Argument);
     if (Command.Verb == CaptureNavigate) {
-        Page.Navigate(QUrl(Argument));
+        const QUrl Address(Argument, QUrl::StrictMode);
+        if (LoadablePage(Address)) {
+            Page.Navigate(Address);
+        } else {
+            Answer(CaptureError, QString::fromUtf8(CaptureNavigate) + QStringLiteral(" refused"));
+        }
     } else if (Command.Verb == CaptureTake) {
-        Page.Capture(Argument);
+        if (WritableCapture(Argument, Folder)) {
+            Page.Capture(Argument);
+        } else {
+            Answer(CaptureError, QString::fromUtf8(CaptureTake) + QStringLiteral(" refused"));
+        }
     } else {
         Answer(CaptureError, QString::fromStdString(Command.Verb) + QStringLiteral(" unknown"));
     }
@@ -46,6 +56,8 @@ int main(int argc, char* argv[]) {
     // on Qt's offscreen platform, so it maps no window anywhere.
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication Application(argc, argv);
+    // The one folder captures may be written into; without it, no capture is written.
+    const QString Folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QString();
     TCapturePage Page;
     QObject::connect(&Page, &TCapturePage::Completed, [] { Answer(CaptureCompleted); });
     QObject::connect(&Page, &TCapturePage::Captured,
@@ -58,14 +70,19 @@ int main(int argc, char* argv[]) {
     });
 
     // Commands are read on their own thread and run on the main one; the end of the
-    // input (the window closed it, or its process ended) ends the helper.
-    std::thread Reader([&Page] {
-        std::string Line;
-        while (std::getline(std::cin, Line)) {
-            if (auto Command = ParseCaptureLine(Line)) {
-                QMetaObject::invokeMethod(
-                    &Page, [&Page, Command = *Command] { Obey(Page, Command); },
-                    Qt::QueuedConnection);
+    // input (the window closed it, or its process ended) ends the helper, and so does a
+    // line past the protocol's limit.
+    std::thread Reader([&Page, &Folder] {
+        TCaptureLineReader Lines;
+        char Byte = 0;
+        while (std::cin.get(Byte) && Lines.Feed(std::string_view(&Byte, 1))) {
+            while (const auto Line = Lines.NextLine()) {
+                if (auto Command = ParseCaptureLine(*Line)) {
+                    QMetaObject::invokeMethod(
+                        &Page,
+                        [&Page, &Folder, Command = *Command] { Obey(Page, Folder, Command); },
+                        Qt::QueuedConnection);
+                }
             }
         }
         QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
