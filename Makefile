@@ -1,5 +1,5 @@
 # Thin wrapper over the CMake presets. `make run` starts the calendar, `make test` runs every test.
-.PHONY: all deps configure build run test bench sanitize fuzz screenshot install clean
+.PHONY: all deps configure build run test bench sanitize fuzz screenshot install package clean
 
 PRESET ?= default
 BUILD_DIR := build
@@ -42,6 +42,9 @@ screenshot: build
 
 install: build
 	@cmake --install $(BUILD_DIR) $(if $(PREFIX),--prefix $(PREFIX))
+
+package: build
+	@cd $(BUILD_DIR) && cpack -G DEB
 
 clean:
 	rm -rf build build-sanitize build-fuzz

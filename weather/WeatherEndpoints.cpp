@@ -3,6 +3,8 @@
 #include "weather/WeatherHosts.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 #include <optional>
 
@@ -15,9 +17,20 @@ std::optional<TWeatherEndpoints>& Overridden() {
 
 } // namespace
 
+QString CaptureHelperBeside(const QString& ProgramFolder) {
+    const QDir Folder(ProgramFolder);
+    const QString HelperName = QStringLiteral("ruxa-weather-capture");
+    const QString Installed =
+        QDir::cleanPath(Folder.filePath(QString::fromUtf8(BuiltCaptureHelperFolder)) +
+                        QLatin1Char('/') + HelperName);
+    if (QFileInfo(Installed).isExecutable())
+        return Installed;
+    return Folder.filePath(HelperName);
+}
+
 TWeatherEndpoints DefaultWeatherEndpoints() {
     return {QString::fromUtf8(BuiltOnlineCheckHost), QString::fromUtf8(BuiltWeatherServiceHost),
-            QCoreApplication::applicationDirPath() + QStringLiteral("/ruxa-weather-capture")};
+            CaptureHelperBeside(QCoreApplication::applicationDirPath())};
 }
 
 TWeatherEndpoints WeatherEndpoints() {

@@ -13,7 +13,12 @@ struct TWeatherEndpoints {
     QString CaptureProgram;
 };
 
-// The built-in hosts and the helper "ruxa-weather-capture" beside the running program.
+// The helper "ruxa-weather-capture" of the calendar in ProgramFolder: at its installed place
+// (the package's helper folder) when it is there, otherwise in ProgramFolder itself, as in
+// the build tree.
+QString CaptureHelperBeside(const QString& ProgramFolder);
+
+// The built-in hosts and the helper of the running program.
 TWeatherEndpoints DefaultWeatherEndpoints();
 
 // The endpoints in use: the defaults, or what SetWeatherEndpoints set.

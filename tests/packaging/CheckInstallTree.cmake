@@ -1,6 +1,7 @@
 # Installs the build tree BUILD_DIR into a fresh PREFIX and checks what a desktop needs:
-# the program, its desktop entry and AppStream description (validated by the desktop's own
-# tools where they are installed) and the icon at every size of the hicolor theme.
+# the program on the PATH with its helper out of it, its desktop entry and AppStream
+# description (validated by the desktop's own tools where they are installed), the icon at
+# every size of the hicolor theme and the manual pages.
 
 file(REMOVE_RECURSE ${PREFIX})
 execute_process(COMMAND ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX}
@@ -14,12 +15,18 @@ set(Metainfo ${PREFIX}/share/metainfo/org.example.ruxa.calendar.metainfo.xml)
 set(Icons ${PREFIX}/share/icons/hicolor)
 set(Failures)
 
-foreach(file ${PREFIX}/bin/ruxa-calendar ${Desktop} ${Metainfo}
-        ${Icons}/scalable/apps/ruxa-calendar.svg)
+foreach(file ${PREFIX}/bin/ruxa-calendar ${PREFIX}/libexec/ruxa-calendar/ruxa-weather-capture
+        ${Desktop} ${Metainfo} ${Icons}/scalable/apps/ruxa-calendar.svg
+        ${PREFIX}/share/man/man1/ruxa-calendar.1.gz
+        ${PREFIX}/share/man/zh_CN/man1/ruxa-calendar.1.gz)
     if(NOT EXISTS ${file})
         list(APPEND Failures "missing ${file}")
     endif()
 endforeach()
+
+if(EXISTS ${PREFIX}/bin/ruxa-weather-capture)
+    list(APPEND Failures "the capture helper is on the PATH")
+endif()
 
 # Every rendered icon is a PNG of its folder's size (width and height at bytes 16..23).
 foreach(size 16 22 24 32 48 64 128 256)
