@@ -1,0 +1,109 @@
+#include "terminal/NotesFeed.h"
+
+#include "calendar/DayDetails.h"
+#include "notes/NotesReading.h"
+#include "platform/Files.h"
+#include "platform/Xml.h"
+#include "terminal/IcalFeed.h"
+
+#include <charconv>
+#include <optional>
+#include <set>
+#include <vector>
+
+namespace {
+
+constexpr const char* UidDomain = "@ruxa-calendar";
+
+// The names of the root's children, each once, in file order.
+class TDayNames : public platform::XmlEventHandler {
+public:
+    std::vector<std::string> Names;
+
+    void StartElement(int Depth, std::string_view Name) override {
+        if (Depth == 1 && Seen.insert(std::string(Name)).second) {
+            Names.emplace_back(Name);
+        }
+    }
+    void EndElement(int) override {}
+    void Characters(int, std::string_view) override {}
+    void CData(int, std::string_view) override {}
+    void Other(int) override {}
+    bool WantsText() const override { return false; }
+
+private:
+    std::set<std::string> Seen;
+};
+
+bool ReadNumber(std::string_view Text, int& Value) {
+    const auto [End, Fault] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
+    return Fault == std::errc{} && End == Text.data() + Text.size();
+}
+
+// "yyyy-mm-dd" at the start of Text, a supported date.
+std::optional<TCalDate> DateAt(std::string_view Text) {
+    TCalDate Date;
+    if (Text.size() < 10 || Text[4] != '-' || Text[7] != '-' ||
+        !ReadNumber(Text.substr(0, 4), Date.Year) || !ReadNumber(Text.substr(5, 2), Date.Month) ||
+        !ReadNumber(Text.substr(8, 2), Date.Day) ||
+        !IsSupportedDate(Date.Year, Date.Month, Date.Day)) {
+        return std::nullopt;
+    }
+    return Date;
+}
+
+// "yyyy-mm-dd hh:nn", the form of the reminder times.
+std::optional<TDateTime> TimeOf(std::string_view When) {
+    const auto Date = DateAt(When);
+    int Hour = 0;
+    int Minute = 0;
+    if (!Date || When.size() != 16 || When[10] != ' ' || When[13] != ':' ||
+        !ReadNumber(When.substr(11, 2), Hour) || !ReadNumber(When.substr(14, 2), Minute) ||
+        Hour > 23 || Minute > 59) {
+        return std::nullopt;
+    }
+    return EncodeDateTime(Date->Year, Date->Month, Date->Day, Hour, Minute, 0);
+}
+
+} // namespace
+
+TNotesFeed NotesFeed(const std::string& NotesFile, const TFeedSetting& Setting) {
+    TNotesFeed Result;
+    std::string Bytes;
+    std::string Error;
+    if (!platform::ReadWholeFile(NotesFile, Bytes, Error)) {
+        Result.Fault = "便签文件无法读取：" + NotesFile;
+        return Result;
+    }
+    TDayNames Days;
+    if (!platform::ReadXmlEvents(Bytes, Days, Error)) {
+        Result.Fault = "便签文件已损坏：" + NotesFile;
+        return Result;
+    }
+    TIcalFeed Feed("万年历：便签", Setting.Stamp, Setting.ZoneName);
+    for (const std::string& Name : Days.Names) {
+        const auto Day =
+            Name.starts_with("Date") ? DateAt(std::string_view(Name).substr(4)) : std::nullopt;
+        if (Name == notes::SampleDayName || !Day || Name.size() != 14) {
+            continue;
+        }
+        const notes::TNotesRead Read = notes::ReadNotesFrom(Bytes, {Name, false});
+        if (!Read.Ok) {
+            Result.Fault = "便签文件已损坏：" + NotesFile;
+            return Result;
+        }
+        const std::string DayKey = Name.substr(4, 4) + Name.substr(9, 2) + Name.substr(12, 2);
+        for (const notes::TNote& Note : Read.Notes) {
+            const std::string Uid = "note-" + DayKey + "-" + HexOf(Note.Title) + UidDomain;
+            if (const auto Start = TimeOf(Note.When)) {
+                Feed.Add(
+                    TTimedEvent{Uid, *Start, 60, Note.Title, Note.Content, Note.Remind == "是"});
+            } else {
+                Feed.Add(TAllDayEvent{Uid, Day->Year, Day->Month, Day->Day, Note.Title, "便签",
+                                      Note.Content});
+            }
+        }
+    }
+    Result.Text = Feed.Text();
+    return Result;
+}

@@ -1,0 +1,103 @@
+#include "terminal/RuxaCal.h"
+
+#include "calendar/DayDescription.h"
+#include "notes/NotesReading.h"
+#include "platform/Files.h"
+#include "terminal/CalArguments.h"
+#include "terminal/DayFeed.h"
+#include "terminal/MonthText.h"
+#include "terminal/NotesFeed.h"
+#include "terminal/TableLine.h"
+
+namespace {
+
+constexpr const char* Program = "ruxa-cal：";
+
+// The titles and times of a day's notes; none when the notes file cannot be read.
+std::vector<TNoteHeading> NotesOfDay(const std::string& NotesFile, const TCalDate& Date) {
+    std::string Bytes;
+    std::string Error;
+    std::vector<TNoteHeading> Headings;
+    if (!platform::ReadWholeFile(NotesFile, Bytes, Error)) {
+        return Headings;
+    }
+    const std::string Name =
+        "Date" + FormatDateTime("yyyy-mm-dd", EncodeDate(Date.Year, Date.Month, Date.Day));
+    for (const notes::TNote& Note : notes::ReadNotesFrom(Bytes, {Name, false}).Notes) {
+        Headings.push_back({Note.Title, Note.When});
+    }
+    return Headings;
+}
+
+std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings,
+                std::string& Fault, int& Status) {
+    const TDateParts Today = DecodeDateTime(Surroundings.Now);
+    const TMonthTextStyle Style{Surroundings.Colour, Today.Year, Today.Month, Today.Day};
+    const THolidayTable& Holidays = Surroundings.Holidays.Table;
+    const TFeedSetting Feed{Surroundings.Now, Surroundings.ZoneName};
+    std::string Out;
+    switch (Command.Action) {
+    case TCalAction::Help:
+        return std::string(CalUsage) + "\n";
+    case TCalAction::Month:
+        if (Command.Year == 0) {
+            if (!IsSupportedDate(Today.Year, Today.Month, 1)) {
+                Fault = "今天不在 1901 至 2050 年之间，请给出年月";
+                Status = 2;
+                return {};
+            }
+            return MonthText(Today.Year, Today.Month, Style);
+        }
+        return MonthText(Command.Year, Command.Month, Style);
+    case TCalAction::Year:
+        return YearText(Command.Year, Style);
+    case TCalAction::Day: {
+        const auto Details =
+            DayDetailsOf(Command.From.Year, Command.From.Month, Command.From.Day, Holidays);
+        for (const std::string& Line :
+             DayDescription(*Details, NotesOfDay(Surroundings.NotesFile, Command.From))) {
+            Out += Line + "\n";
+        }
+        return Out;
+    }
+    case TCalAction::Table:
+        for (const TCalDate& Date : DaysBetween(Command.From, Command.To)) {
+            Out += TableLine(*DayDetailsOf(Date.Year, Date.Month, Date.Day, Holidays)) + "\n";
+        }
+        return Out;
+    case TCalAction::Ics:
+        return DayFeed(Command.From, Command.To, Command.LunarDays, Holidays, Feed);
+    case TCalAction::NotesIcs: {
+        TNotesFeed Notes = NotesFeed(Surroundings.NotesFile, Feed);
+        if (!Notes.Fault.empty()) {
+            Fault = Notes.Fault;
+            Status = 1;
+        }
+        return Notes.Text;
+    }
+    }
+    return Out;
+}
+
+} // namespace
+
+int RunRuxaCal(const std::vector<std::string>& Args, const TCalSurroundings& Surroundings,
+               std::ostream& Out, std::ostream& Err) {
+    const TCalArguments Read = ReadCalArguments(Args);
+    if (!Read.Fault.empty()) {
+        Err << Program << Read.Fault << "\n";
+        return 2;
+    }
+    for (const std::string& Fault : Surroundings.Holidays.Faults) {
+        Err << Program << Fault << "\n";
+    }
+    std::string Fault;
+    int Status = 0;
+    const std::string Text = Run(Read.Command, Surroundings, Fault, Status);
+    if (Status != 0) {
+        Err << Program << Fault << "\n";
+        return Status;
+    }
+    Out << Text;
+    return 0;
+}
