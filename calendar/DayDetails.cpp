@@ -6,10 +6,6 @@
 
 namespace {
 
-constexpr std::array<std::string_view, 24> TermNames = {
-    "小寒", "大寒", "立春", "雨水", "惊蛰", "春分", "清明", "谷雨", "立夏", "小满", "芒种", "夏至",
-    "小暑", "大暑", "立秋", "处暑", "白露", "秋分", "寒露", "霜降", "立冬", "小雪", "大雪", "冬至"};
-
 constexpr std::array<std::string_view, 7> WeekDayNames = {"星期日", "星期一", "星期二", "星期三",
                                                           "星期四", "星期五", "星期六"};
 
@@ -35,9 +31,7 @@ std::optional<TDayDetails> DayDetailsOf(int Year, int Month, int Day,
     Details.WeekDay = GetWeekDay(Year, Month, Day);
     SolarToLunarDate(Year, Month, Day, Details.Lunar);
     Details.TermNo = GetSolarTermNo(Year, Month, Day);
-    if (Details.TermNo > 0) {
-        Details.TermName = TermNames[static_cast<std::size_t>(Details.TermNo - 1)];
-    }
+    Details.TermName = SolarTermNameOf(Details.TermNo);
     Details.YearPillar = YearPillar(Year, Month, Day);
     Details.MonthPillar = MonthPillar(Year, Month, Day);
     Details.DayPillar = DayPillar(Year, Month, Day);

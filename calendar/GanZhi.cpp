@@ -1,15 +1,13 @@
 #include "calendar/GanZhi.h"
 
+#include "calendar/CycleTexts.h"
 #include "calendar/SolarTermTable.h"
 
 #include <chrono>
 
 namespace {
 
-constexpr std::size_t CharBytes = 3;
-constexpr std::string_view Stems = "甲乙丙丁戊己庚辛壬癸";
-constexpr std::string_view Branches = "子丑寅卯辰巳午未申酉戌亥";
-constexpr std::string_view Animals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
+using calendar_texts::CharacterAt;
 
 constexpr int Cycle(long long Value) {
     return static_cast<int>((Value % 60 + 60) % 60);
@@ -55,11 +53,11 @@ int LunarYearPillar(int LunarYear) {
 
 std::string PillarName(int Pillar) {
     std::string Name;
-    Name += Stems.substr(static_cast<std::size_t>(Pillar % 10) * CharBytes, CharBytes);
-    Name += Branches.substr(static_cast<std::size_t>(Pillar % 12) * CharBytes, CharBytes);
+    Name += CharacterAt(calendar_texts::HeavenlyStems, Pillar % 10);
+    Name += CharacterAt(calendar_texts::EarthlyBranches, Pillar % 12);
     return Name;
 }
 
 std::string_view PillarAnimal(int Pillar) {
-    return Animals.substr(static_cast<std::size_t>(Pillar % 12) * CharBytes, CharBytes);
+    return CharacterAt(calendar_texts::ZodiacAnimals, Pillar % 12);
 }

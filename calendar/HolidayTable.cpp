@@ -2,8 +2,6 @@
 
 #include "calendar/UDateTime.h"
 
-#include <charconv>
-#include <iterator>
 #include <vector>
 
 namespace {
@@ -20,20 +18,12 @@ constexpr int NoticeYear(int DayKey) {
     return DayKey / 10000 + (DayKey / 100 % 100 == 12 ? 1 : 0);
 }
 
-bool ReadNumber(std::string_view Text, int& Value) {
-    const auto [End, Fault] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
-    return Fault == std::errc{} && End == Text.data() + Text.size();
-}
-
 // "yyyy-mm-dd" of a valid date within the calendar's range.
 bool ReadDate(std::string_view Text, int& DayKey) {
     int Year = 0;
     int Month = 0;
     int Day = 0;
-    if (Text.size() != 10 || Text[4] != '-' || Text[7] != '-' ||
-        !ReadNumber(Text.substr(0, 4), Year) || !ReadNumber(Text.substr(5, 2), Month) ||
-        !ReadNumber(Text.substr(8, 2), Day) || !IsValidDate(Year, Month, Day) || Year < 1901 ||
-        Year > 2050) {
+    if (!ReadIsoDate(Text, Year, Month, Day) || Year < 1901 || Year > 2050) {
         return false;
     }
     DayKey = Key(Year, Month, Day);

@@ -52,3 +52,5 @@ std::string ChineseYearText(std::string_view YearText);
 std::string FestivalName(TDateTime Date);
 int GetSolarTermNo(int Year, int Month, int Day);
 std::string SolarTermName(TDateTime Date);
+// The name of term 1 .. 24; empty for any other number.
+std::string_view SolarTermNameOf(int Number);

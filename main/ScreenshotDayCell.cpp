@@ -13,8 +13,8 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QHelpEvent>
+#include <QPainter>
 #include <QPixmap>
-#include <QScreen>
 #include <QTemporaryDir>
 #include <QToolTip>
 
@@ -79,12 +79,21 @@ int main(int argc, char* argv[]) {
     QHelpEvent Hover(QEvent::ToolTip, At, Grid.mapToGlobal(At));
     QApplication::sendEvent(&Grid, &Hover);
     Settle(500);
-    QRect Area = Window.frameGeometry();
-    for (const QWidget* Shown : QApplication::topLevelWidgets())
+    // The window and the tooltip as they stand on the screen.
+    QWidget* Tip = nullptr;
+    for (QWidget* Shown : QApplication::topLevelWidgets())
         if (Shown->inherits("QTipLabel") && Shown->isVisible())
-            Area |= Shown->frameGeometry();
-    Area.adjust(-8, -8, 8, 8);
-    const QPixmap Screen =
-        Window.screen()->grabWindow(0, Area.x(), Area.y(), Area.width(), Area.height());
-    return Save(Screen, Out.filePath(QStringLiteral("day-tooltip.png"))) ? 0 : 1;
+            Tip = Shown;
+    if (Tip == nullptr) {
+        std::fprintf(stderr, "no tooltip came up\n");
+        return 1;
+    }
+    const QRect Both = Window.geometry().united(Tip->geometry());
+    QPixmap Picture(Both.size());
+    Picture.fill(Qt::transparent);
+    QPainter Painter(&Picture);
+    Painter.drawPixmap(Window.pos() - Both.topLeft(), Window.grab());
+    Painter.drawPixmap(Tip->pos() - Both.topLeft(), Tip->grab());
+    Painter.end();
+    return Save(Picture, Out.filePath(QStringLiteral("day-tooltip.png"))) ? 0 : 1;
 }

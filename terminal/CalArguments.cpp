@@ -34,11 +34,7 @@ std::string ReadMonth(const std::string& Text, int& Month) {
 
 // "YYYY-MM-DD", a real date within the calendar's range.
 std::string ReadDate(const std::string& Text, TCalDate& Date) {
-    const bool Shape = Text.size() == 10 && Text[4] == '-' && Text[7] == '-' &&
-                       ReadNumber(Text.substr(0, 4), Date.Year) &&
-                       ReadNumber(Text.substr(5, 2), Date.Month) &&
-                       ReadNumber(Text.substr(8, 2), Date.Day);
-    if (!Shape || !IsValidDate(Date.Year, Date.Month, Date.Day)) {
+    if (!ReadIsoDate(Text, Date.Year, Date.Month, Date.Day)) {
         return "日期格式有误（应为 YYYY-MM-DD）：" + Text;
     }
     if (!IsSupportedDate(Date.Year, Date.Month, Date.Day)) {

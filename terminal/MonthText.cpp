@@ -45,7 +45,6 @@ void AppendMonth(std::string& Out, int Year, int Month, const std::string& Headi
     }
     EndLine(Out, Heads);
 
-    const THolidayTable NoHolidays;
     const int FirstCol = GetWeekDay(Year, Month, 1) - 1;
     const int LastDay = GetMonthDays(Year, Month);
     const bool TodayHere = Style.Highlight && Style.TodayYear == Year && Style.TodayMonth == Month;
@@ -68,8 +67,7 @@ void AppendMonth(std::string& Out, int Year, int Month, const std::string& Headi
                     return Centred(ShortLunarText(Lunar), CellWidth);
                 }));
         EndLine(Out, WeekLine(FirstCol, LastDay, Week, [&](int Day) {
-                    const auto Details = DayDetailsOf(Year, Month, Day, NoHolidays);
-                    return Centred(Details->TermName, CellWidth);
+                    return Centred(SolarTermNameOf(GetSolarTermNo(Year, Month, Day)), CellWidth);
                 }));
     }
 }

@@ -43,9 +43,7 @@ bool ReadNumber(std::string_view Text, int& Value) {
 // "yyyy-mm-dd" at the start of Text, a supported date.
 std::optional<TCalDate> DateAt(std::string_view Text) {
     TCalDate Date;
-    if (Text.size() < 10 || Text[4] != '-' || Text[7] != '-' ||
-        !ReadNumber(Text.substr(0, 4), Date.Year) || !ReadNumber(Text.substr(5, 2), Date.Month) ||
-        !ReadNumber(Text.substr(8, 2), Date.Day) ||
+    if (!ReadIsoDate(Text.substr(0, 10), Date.Year, Date.Month, Date.Day) ||
         !IsSupportedDate(Date.Year, Date.Month, Date.Day)) {
         return std::nullopt;
     }
@@ -59,7 +57,7 @@ std::optional<TDateTime> TimeOf(std::string_view When) {
     int Minute = 0;
     if (!Date || When.size() != 16 || When[10] != ' ' || When[13] != ':' ||
         !ReadNumber(When.substr(11, 2), Hour) || !ReadNumber(When.substr(14, 2), Minute) ||
-        Hour > 23 || Minute > 59) {
+        Hour < 0 || Hour > 23 || Minute < 0 || Minute > 59) {
         return std::nullopt;
     }
     return EncodeDateTime(Date->Year, Date->Month, Date->Day, Hour, Minute, 0);

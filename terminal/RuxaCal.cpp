@@ -1,8 +1,6 @@
 #include "terminal/RuxaCal.h"
 
-#include "calendar/DayDescription.h"
-#include "notes/NotesReading.h"
-#include "platform/Files.h"
+#include "calendar/DayNoteHeadings.h"
 #include "terminal/CalArguments.h"
 #include "terminal/DayFeed.h"
 #include "terminal/MonthText.h"
@@ -12,22 +10,6 @@
 namespace {
 
 constexpr const char* Program = "ruxa-cal：";
-
-// The titles and times of a day's notes; none when the notes file cannot be read.
-std::vector<TNoteHeading> NotesOfDay(const std::string& NotesFile, const TCalDate& Date) {
-    std::string Bytes;
-    std::string Error;
-    std::vector<TNoteHeading> Headings;
-    if (!platform::ReadWholeFile(NotesFile, Bytes, Error)) {
-        return Headings;
-    }
-    const std::string Name =
-        "Date" + FormatDateTime("yyyy-mm-dd", EncodeDate(Date.Year, Date.Month, Date.Day));
-    for (const notes::TNote& Note : notes::ReadNotesFrom(Bytes, {Name, false}).Notes) {
-        Headings.push_back({Note.Title, Note.When});
-    }
-    return Headings;
-}
 
 std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings,
                 std::string& Fault, int& Status) {
@@ -52,10 +34,10 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
     case TCalAction::Year:
         return YearText(Command.Year, Style);
     case TCalAction::Day: {
-        const auto Details =
-            DayDetailsOf(Command.From.Year, Command.From.Month, Command.From.Day, Holidays);
-        for (const std::string& Line :
-             DayDescription(*Details, NotesOfDay(Surroundings.NotesFile, Command.From))) {
+        const TCalDate& Day = Command.From;
+        const auto Details = DayDetailsOf(Day.Year, Day.Month, Day.Day, Holidays);
+        for (const std::string& Line : DayDescription(
+                 *Details, DayNoteHeadings(Surroundings.NotesFile, Day.Year, Day.Month, Day.Day))) {
             Out += Line + "\n";
         }
         return Out;
