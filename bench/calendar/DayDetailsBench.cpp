@@ -39,4 +39,12 @@ void BM_DayDetailsOneMonth(benchmark::State& State) {
 }
 BENCHMARK(BM_DayDetailsOneMonth);
 
+// The main window reads the holiday files once, when it lays out its first month.
+void BM_ReadHolidayFiles(benchmark::State& State) {
+    for (auto _ : State) {
+        benchmark::DoNotOptimize(ReadHolidayFiles());
+    }
+}
+BENCHMARK(BM_ReadHolidayFiles)->Unit(benchmark::kMicrosecond);
+
 } // namespace

@@ -162,3 +162,23 @@ TEST_F(RuxaCalTest, NotesFeedHasTimedEventsWithAlarmsAndAllDayEvents) {
     EXPECT_EQ(Floating[0].Start, "2024-05-01 14:00");
     EXPECT_EQ(Floating[0].Zone, "");
 }
+
+TEST_F(RuxaCalTest, LongAndPunctuatedNoteTextsComeBackWhole) {
+    // Lines are folded at 75 bytes; a folded Chinese text, commas and semicolons survive.
+    std::string Title;
+    for (int I = 0; I < 12; ++I) {
+        Title += "很长的标题";
+    }
+    const std::string Content = Title + "，一, 二; 三\\四";
+    WriteNotes("<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表><Date2024-05-01><标题>" +
+               Title + "</标题><日期></日期><提醒>否</提醒><内容>" + Content +
+               "</内容></Date2024-05-01></便签列表>");
+    const std::string Feed = Run({"--notes-ics"}).Out;
+    std::unique_ptr<icalcomponent, void (*)(icalcomponent*)> Calendar(
+        icalparser_parse_string(Feed.c_str()), icalcomponent_free);
+    ASSERT_TRUE(Calendar);
+    icalcomponent* Event = icalcomponent_get_first_component(Calendar.get(), ICAL_VEVENT_COMPONENT);
+    ASSERT_NE(Event, nullptr);
+    EXPECT_EQ(std::string(icalcomponent_get_summary(Event)), Title);
+    EXPECT_EQ(std::string(icalcomponent_get_description(Event)), Content);
+}
