@@ -3,37 +3,16 @@
 #include "calendar/DayDetails.h"
 #include "notes/NotesReading.h"
 #include "platform/Files.h"
-#include "platform/Xml.h"
 #include "terminal/IcalFeed.h"
+#include "terminal/NotesByDay.h"
 
 #include <charconv>
 #include <optional>
-#include <set>
 #include <vector>
 
 namespace {
 
 constexpr const char* UidDomain = "@ruxa-calendar";
-
-// The names of the root's children, each once, in file order.
-class TDayNames : public platform::XmlEventHandler {
-public:
-    std::vector<std::string> Names;
-
-    void StartElement(int Depth, std::string_view Name) override {
-        if (Depth == 1 && Seen.insert(std::string(Name)).second) {
-            Names.emplace_back(Name);
-        }
-    }
-    void EndElement(int) override {}
-    void Characters(int, std::string_view) override {}
-    void CData(int, std::string_view) override {}
-    void Other(int) override {}
-    bool WantsText() const override { return false; }
-
-private:
-    std::set<std::string> Seen;
-};
 
 bool ReadNumber(std::string_view Text, int& Value) {
     const auto [End, Fault] = std::from_chars(Text.data(), Text.data() + Text.size(), Value);
@@ -73,19 +52,19 @@ TNotesFeed NotesFeed(const std::string& NotesFile, const TFeedSetting& Setting) 
         Result.Fault = "便签文件无法读取：" + NotesFile;
         return Result;
     }
-    TDayNames Days;
-    if (!platform::ReadXmlEvents(Bytes, Days, Error)) {
+    std::vector<TDayDocument> Days;
+    if (!SplitNotesByDay(Bytes, Days, Error)) {
         Result.Fault = "便签文件已损坏：" + NotesFile;
         return Result;
     }
     TIcalFeed Feed("万年历：便签", Setting.Stamp, Setting.ZoneName);
-    for (const std::string& Name : Days.Names) {
-        const auto Day =
-            Name.starts_with("Date") ? DateAt(std::string_view(Name).substr(4)) : std::nullopt;
-        if (Name == notes::SampleDayName || !Day || Name.size() != 14) {
+    for (const TDayDocument& DayDocument : Days) {
+        const std::string& Name = DayDocument.Name;
+        const auto Day = DateAt(std::string_view(Name).substr(4));
+        if (Name == notes::SampleDayName || !Day) {
             continue;
         }
-        const notes::TNotesRead Read = notes::ReadNotesFrom(Bytes, {Name, false});
+        const notes::TNotesRead Read = notes::ReadNotesFrom(DayDocument.Document, {Name, false});
         if (!Read.Ok) {
             Result.Fault = "便签文件已损坏：" + NotesFile;
             return Result;
