@@ -97,6 +97,8 @@ std::string Read(const std::vector<std::string>& Args, TCalCommand& Command) {
     } else if (First == "--notes-ics") {
         Command.Action = TCalAction::NotesIcs;
         Used = 1;
+    } else if (First == "--lunar-days") {
+        Fault = "--lunar-days 只能跟在 --ics 起 止 之后";
     } else if (!Args.empty()) {
         Command.Action = Args.size() == 1 ? TCalAction::Year : TCalAction::Month;
         Fault = ReadYear(Args[0], Command.Year);

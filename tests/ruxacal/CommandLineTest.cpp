@@ -64,6 +64,7 @@ TEST_F(RuxaCalTest, FaultyCommandLinesSayWhyOnOneLineAndPrintNothing) {
         {{"二〇二四"}, "年份格式有误"},
         {{"2024", "2", "3"}, "多余的参数：3"},
         {{"--table", "2024-02-01", "2024-02-02", "--lunar-days"}, "多余的参数"},
+        {{"--lunar-days"}, "只能跟在 --ics"},
     };
     for (const Case& C : Cases) {
         const TCalRun Run = this->Run(C.Args);
