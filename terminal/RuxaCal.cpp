@@ -11,6 +11,17 @@ namespace {
 
 constexpr const char* Program = "ruxa-cal：";
 
+// A message as one line that cannot drive the terminal: the control characters it may
+// carry from the command line or a file name become "?".
+std::string OneLine(std::string Message) {
+    for (char& C : Message) {
+        if (static_cast<unsigned char>(C) < 0x20 || C == 0x7F) {
+            C = '?';
+        }
+    }
+    return Message;
+}
+
 std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings,
                 std::string& Fault, int& Status) {
     const TDateParts Today = DecodeDateTime(Surroundings.Now);
@@ -67,17 +78,17 @@ int RunRuxaCal(const std::vector<std::string>& Args, const TCalSurroundings& Sur
                std::ostream& Out, std::ostream& Err) {
     const TCalArguments Read = ReadCalArguments(Args);
     if (!Read.Fault.empty()) {
-        Err << Program << Read.Fault << "\n";
+        Err << Program << OneLine(Read.Fault) << "\n";
         return 2;
     }
     for (const std::string& Fault : Surroundings.Holidays.Faults) {
-        Err << Program << Fault << "\n";
+        Err << Program << OneLine(Fault) << "\n";
     }
     std::string Fault;
     int Status = 0;
     const std::string Text = Run(Read.Command, Surroundings, Fault, Status);
     if (Status != 0) {
-        Err << Program << Fault << "\n";
+        Err << Program << OneLine(Fault) << "\n";
         return Status;
     }
     Out << Text;
