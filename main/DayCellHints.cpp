@@ -9,6 +9,7 @@
 
 #include <QColor>
 #include <QString>
+#include <QTextDocument>
 
 namespace {
 
@@ -46,6 +47,8 @@ QString DayCellToolTip(int Year, int Month, int Col, int Row) {
     if (Day == 0) {
         return {};
     }
-    return QString::fromStdString(
-        DayToolTipText(Year, Month, Day, Holidays(), notes::NotesFileName()));
+    // As plain text, so that a note's title is shown as it is written, never as markup.
+    return Qt::convertFromPlainText(QString::fromStdString(DayToolTipText(
+                                        Year, Month, Day, Holidays(), notes::NotesFileName())),
+                                    Qt::WhiteSpacePre);
 }

@@ -9,5 +9,6 @@ class TMonthGrid;
 // Marks the day cells of the month laid out in the grid, and takes every other mark off.
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month);
 
-// The tooltip of the cell (Col, Row) while the month is shown; empty for a cell without a day.
+// The tooltip of the cell (Col, Row) while the month is shown, as rich text holding the plain
+// lines of the day's description; empty for a cell without a day.
 QString DayCellToolTip(int Year, int Month, int Col, int Row);

@@ -9,9 +9,11 @@
 #include "widgets/Spinner.h"
 
 #include <QApplication>
+#include <QFile>
 #include <QFontMetricsF>
 #include <QHelpEvent>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QToolTip>
 
 #include <gtest/gtest.h>
@@ -86,10 +88,25 @@ TEST_F(DayCellHintsTest, TooltipOfADayCellAndNoneForAnEmptyCell) {
         QApplication::sendEvent(&Grid(), &Event);
         return Event.isAccepted() ? QToolTip::text() : QString();
     };
-    const QString Tip = Hover(6, 2);
+    const auto Plain = [](const QString& Tip) {
+        QTextDocument Document;
+        Document.setHtml(Tip);
+        return Document.toPlainText();
+    };
+    const QString Tip = Plain(Hover(6, 2));
     EXPECT_TRUE(Tip.startsWith(QString::fromUtf8("2024年2月10日 星期六\n农历甲辰年正月初一\n")))
         << Tip.toStdString();
     EXPECT_TRUE(Tip.contains(QString::fromUtf8("休：春节")));
+
+    // A note's title that looks like markup is shown as written.
+    QFile Notes(Data.filePath(QStringLiteral("Notes.xml")));
+    ASSERT_TRUE(Notes.open(QIODevice::WriteOnly));
+    Notes.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表><Date2024-02-10>"
+                "<标题>&lt;b&gt;拜年&lt;/b&gt;</标题><日期/><提醒>否</提醒><内容/>"
+                "</Date2024-02-10></便签列表>");
+    Notes.close();
+    EXPECT_TRUE(Plain(Hover(6, 2)).endsWith(QString::fromUtf8("便签：\n  <b>拜年</b>")))
+        << Plain(Hover(6, 2)).toStdString();
     EXPECT_EQ(Hover(0, 1), "") << "the 1st is a Thursday: Sunday of week 1 is empty";
     EXPECT_EQ(DayCellToolTip(2024, 2, 0, 6), "");
 }
