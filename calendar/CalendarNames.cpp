@@ -2,17 +2,20 @@
 
 #include "calendar/UCalendar.h"
 
+#include "calendar/CycleTexts.h"
+
 #include <array>
 #include <string_view>
 
 namespace {
 
-// Every character of these texts takes three bytes in UTF-8.
-constexpr std::size_t CharBytes = 3;
+using calendar_texts::CharacterAt;
+using calendar_texts::CharBytes;
+using calendar_texts::EarthlyBranches;
+using calendar_texts::HeavenlyStems;
+using calendar_texts::ZodiacAnimals;
 
-constexpr std::string_view HeavenlyStems = "甲乙丙丁戊己庚辛壬癸";
-constexpr std::string_view EarthlyBranches = "子丑寅卯辰巳午未申酉戌亥";
-constexpr std::string_view ZodiacAnimals = "鼠牛虎兔龙蛇马羊猴鸡狗猪";
+// Every character of these texts takes three bytes in UTF-8.
 constexpr std::string_view MonthNumerals = "正二三四五六七八九十";
 constexpr std::string_view DayPrefixes = "初十廿三";
 constexpr std::string_view DayNumerals = "一二三四五六七八九十";
@@ -26,10 +29,6 @@ static_assert(DayNumerals.size() == 10 * CharBytes);
 
 constexpr std::array<std::string_view, 10> DigitNames = {"零", "一", "二", "三", "四",
                                                          "五", "六", "七", "八", "九"};
-
-constexpr std::string_view CharacterAt(std::string_view Text, int Position) {
-    return Text.substr(static_cast<std::size_t>(Position) * CharBytes, CharBytes);
-}
 
 // The extent of the UTF-8 character that begins at Text[Start], cut at the text's end and
 // at the first byte that cannot continue it.

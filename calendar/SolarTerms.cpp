@@ -44,9 +44,12 @@ int GetSolarTermNo(int Year, int Month, int Day) {
 
 std::string SolarTermName(TDateTime Date) {
     const TDateParts Parts = DecodeDateTime(Date);
-    const int Number = GetSolarTermNo(Parts.Year, Parts.Month, Parts.Day);
+    return std::string(SolarTermNameOf(GetSolarTermNo(Parts.Year, Parts.Month, Parts.Day)));
+}
+
+std::string_view SolarTermNameOf(int Number) {
     if (Number < 1 || Number > 24) {
         return {};
     }
-    return std::string(SolarTermNames[static_cast<std::size_t>(Number - 1)]);
+    return SolarTermNames[static_cast<std::size_t>(Number - 1)];
 }

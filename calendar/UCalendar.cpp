@@ -180,13 +180,29 @@ bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth,
 }
 
 bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay) {
+    TLunarDate Date;
+    if (!DaysToLunarDate(Days, Date)) {
+        return false;
+    }
+    LunarYear = Date.Year;
+    LunarMonth = Date.Month;
+    LunarDay = Date.Day;
+    return true;
+}
+
+bool SolarToLunarDate(int Year, int Month, int Day, TLunarDate& Date) {
+    return DaysToLunarDate(ValidDayNumber(Year, Month, Day) - FirstTableDay, Date);
+}
+
+bool DaysToLunarDate(int Days, TLunarDate& Date) {
     if (Days < 0 || Days > LastTableDay) {
         return false;
     }
     if (Days < LunarEpoch) {
-        LunarYear = 1900;
-        LunarMonth = Days < Month12Of1900 ? 11 : 12;
-        LunarDay = Days < Month12Of1900 ? Days + 11 : Days - Month12Of1900 + 1;
+        Date.Year = 1900;
+        Date.Month = Days < Month12Of1900 ? 11 : 12;
+        Date.Day = Days < Month12Of1900 ? Days + 11 : Days - Month12Of1900 + 1;
+        Date.Leap = false;
         return true;
     }
     const int EpochDay = Days - LunarEpoch;
@@ -205,8 +221,9 @@ bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay) {
         ++Position;
     }
     const int Leap = LeapMonthOf(Year);
-    LunarYear = Year;
-    LunarMonth = (Leap > 0 && Position >= Leap) ? Position : Position + 1;
-    LunarDay = InYear - PositionStart(Word, Position) + 1;
+    Date.Year = Year;
+    Date.Month = (Leap > 0 && Position >= Leap) ? Position : Position + 1;
+    Date.Day = InYear - PositionStart(Word, Position) + 1;
+    Date.Leap = Leap > 0 && Position == Leap;
     return true;
 }

@@ -26,6 +26,17 @@ int GetLunarYearDays(int LunarYear);
 bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth, int& LunarDay);
 bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay);
 
+// The same conversion with the leap flag: Month is the number SolarToLunar gives, and Leap
+// tells a day of the leap month from a day of the month it repeats.
+struct TLunarDate {
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    bool Leap = false;
+};
+bool SolarToLunarDate(int Year, int Month, int Day, TLunarDate& Date);
+bool DaysToLunarDate(int Days, TLunarDate& Date);
+
 // Names. A value outside its range (year below 4, month outside 1..12, day outside 1..30,
 // digit outside 0..9) gives the empty text. ChineseYearText throws
 // EConvertError("'c' is not a valid integer value") for the first of the first four
@@ -41,3 +52,5 @@ std::string ChineseYearText(std::string_view YearText);
 std::string FestivalName(TDateTime Date);
 int GetSolarTermNo(int Year, int Month, int Day);
 std::string SolarTermName(TDateTime Date);
+// The name of term 1 .. 24; empty for any other number.
+std::string_view SolarTermNameOf(int Number);

@@ -1,5 +1,6 @@
 #include "calendar/UDateTime.h"
 
+#include <charconv>
 #include <cstdio>
 
 namespace {
@@ -12,7 +13,22 @@ void AppendNumber(std::string& Out, int Value, int Width) {
     Out += Buffer;
 }
 
+bool ReadDigits(std::string_view Text, int& Value) {
+    for (const char C : Text) {
+        if (C < '0' || C > '9') {
+            return false;
+        }
+    }
+    return std::from_chars(Text.data(), Text.data() + Text.size(), Value).ec == std::errc{};
+}
+
 } // namespace
+
+bool ReadIsoDate(std::string_view Text, int& Year, int& Month, int& Day) {
+    return Text.size() == 10 && Text[4] == '-' && Text[7] == '-' &&
+           ReadDigits(Text.substr(0, 4), Year) && ReadDigits(Text.substr(5, 2), Month) &&
+           ReadDigits(Text.substr(8, 2), Day) && IsValidDate(Year, Month, Day);
+}
 
 bool IsValidDate(int Year, int Month, int Day) {
     if (Year < 1 || Year > 9999 || Month < 1 || Month > 12 || Day < 1) {

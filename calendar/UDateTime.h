@@ -39,6 +39,10 @@ bool IsValidDate(int Year, int Month, int Day);
 
 TDateParts DecodeDateTime(TDateTime Value);
 
+// Reads a valid date written "yyyy-mm-dd" (four-digit year, two-digit month and day); false
+// for any other text.
+bool ReadIsoDate(std::string_view Text, int& Year, int& Month, int& Day);
+
 // Writes Value with a pattern made of "yyyy" (four-digit year), "mm" (month), "dd" (day),
 // "hh" (24-hour hour), "nn" (minute) and "ss" (second), each two digits with a leading zero;
 // every other character is copied as it stands. "yyyy-mm-dd hh:nn" gives "2024-05-01 14:00".

@@ -2,6 +2,7 @@
 
 #include "calendar/UCalendar.h"
 #include "common/ZodiacBitmapName.h"
+#include "main/DayCellHints.h"
 #include "main/KeyedPicture.h"
 #include "main/MainFonts.h"
 #include "main/MonthLayout.h"
@@ -181,6 +182,9 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetHeaderLineColor(QColor(0xA4, 0xBB, 0xD1));
     advDays->SetDrawCellHandler(
         [this](int Col, int Row, const QRect&) { advDaysDrawCell(Col, Row); });
+    advDays->SetToolTipHandler([this](int Col, int Row) {
+        return DayCellToolTip(rsYear->Value(), rsMonth->Value(), Col, Row);
+    });
 }
 
 void TfrmManyYear::CreateMenu() {
@@ -319,6 +323,7 @@ void TfrmManyYear::FillMonth(int Year, int Month) {
             }
         }
     }
+    MarkHolidays(*advDays, Year, Month);
     advDays->repaint();
 }
 

@@ -1,9 +1,11 @@
 #include "widgets/MonthGrid.h"
 
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 
 #include <algorithm>
 
@@ -11,6 +13,16 @@ namespace {
 
 constexpr int DefaultColWidth = 64;
 constexpr int DefaultRowHeight = 27;
+// The mark: one character 9 pixels high on a small light plate in the cell's top right
+// corner, clear of the centred lines of text.
+constexpr int MarkSize = 10;
+constexpr int MarkInset = 1;
+constexpr int MarkFontPixels = 9;
+
+QRect MarkArea(const QRect& Cell) {
+    return QRect(Cell.right() + 1 - MarkInset - MarkSize, Cell.top() + MarkInset, MarkSize,
+                 MarkSize);
+}
 
 } // namespace
 
@@ -56,6 +68,24 @@ void TMonthGrid::ClearCellColors(int FromRow) {
             FCells[Index(Col, Row)].Color = QColor();
 }
 
+void TMonthGrid::SetCellMark(int Col, int Row, const QString& Mark, const QColor& Color) {
+    TCell& Cell = FCells[Index(Col, Row)];
+    Cell.Mark = Mark;
+    Cell.MarkColor = Color;
+}
+
+QRect TMonthGrid::MarkRect(int Col, int Row) const {
+    return MarkArea(CellRect(Col, Row));
+}
+
+bool TMonthGrid::CellAt(const QPoint& At, int& Col, int& Row) const {
+    for (Row = FFixedRows; Row < FRowCount; ++Row)
+        for (Col = 0; Col < FColCount; ++Col)
+            if (CellRect(Col, Row).contains(At))
+                return true;
+    return false;
+}
+
 void TMonthGrid::SetSelected(int Col, int Row) {
     FSelCol = std::clamp(Col, 0, FColCount - 1);
     FSelRow = std::clamp(Row, FFixedRows, FRowCount - 1);
@@ -85,6 +115,41 @@ void TMonthGrid::DrawCellText(QPainter& Painter, const QRect& Area, const QStrin
         Painter.drawText(QRect(Area.left(), Top, Area.width(), LineHeight), Qt::AlignCenter, Line);
         Top += LineHeight;
     }
+}
+
+void TMonthGrid::DrawCellMark(QPainter& Painter, const QRect& Area, const TCell& Cell) const {
+    if (Cell.Mark.isEmpty())
+        return;
+    const QRect Plate = MarkArea(Area);
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setPen(Qt::NoPen);
+    Painter.setBrush(QColor(255, 255, 255, 210));
+    Painter.drawRoundedRect(QRectF(Plate), 2, 2);
+    QFont Font = FCellFont;
+    Font.setPixelSize(MarkFontPixels);
+    Font.setBold(true);
+    Painter.setFont(Font);
+    Painter.setPen(Cell.MarkColor);
+    Painter.drawText(Plate, Qt::AlignCenter, Cell.Mark);
+    Painter.restore();
+}
+
+bool TMonthGrid::event(QEvent* Event) {
+    if (Event->type() != QEvent::ToolTip)
+        return QWidget::event(Event);
+    const auto* Help = static_cast<QHelpEvent*>(Event);
+    int Col = 0;
+    int Row = 0;
+    const QString Text =
+        FOnToolTip && CellAt(Help->pos(), Col, Row) ? FOnToolTip(Col, Row) : QString();
+    if (Text.isEmpty()) {
+        QToolTip::hideText();
+        Event->ignore();
+    } else {
+        QToolTip::showText(Help->globalPos(), Text, this, CellRect(Col, Row));
+    }
+    return true;
 }
 
 void TMonthGrid::paintEvent(QPaintEvent*) {
@@ -133,19 +198,17 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
             Painter.setPen(Text);
             Painter.setFont(FCellFont);
             DrawCellText(Painter, Area, Cell.Text);
+            DrawCellMark(Painter, Area, Cell);
         }
     }
 }
 
 void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
     setFocus(Qt::MouseFocusReason);
-    const QPoint At = Event->position().toPoint();
-    for (int Row = FFixedRows; Row < FRowCount; ++Row)
-        for (int Col = 0; Col < FColCount; ++Col)
-            if (CellRect(Col, Row).contains(At)) {
-                SetSelected(Col, Row);
-                return;
-            }
+    int Col = 0;
+    int Row = 0;
+    if (CellAt(Event->position().toPoint(), Col, Row))
+        SetSelected(Col, Row);
 }
 
 void TMonthGrid::keyPressEvent(QKeyEvent* Event) {

@@ -4,7 +4,9 @@
 // vertical gradient and header lines, a background picture behind the other cells, a
 // colour of its own per cell, one selected cell, and cell texts whose lines are separated
 // by carriage returns and centred horizontally. Before each cell is drawn the draw-cell
-// handler is called with the cell, so it can still change the cell's colour.
+// handler is called with the cell, so it can still change the cell's colour. A cell can
+// carry a small mark of one character in its top right corner, and the tooltip handler
+// gives the text shown when the pointer rests on a cell.
 
 #include <QColor>
 #include <QFont>
@@ -21,6 +23,8 @@ class TMonthGrid : public QWidget {
 
 public:
     using DrawCellHandler = std::function<void(int Col, int Row, const QRect& Area)>;
+    // An empty text shows no tooltip.
+    using ToolTipHandler = std::function<QString(int Col, int Row)>;
 
     TMonthGrid(int ColCount, int RowCount, int FixedRows, QWidget* Parent = nullptr);
 
@@ -40,6 +44,12 @@ public:
     void SetCellColor(int Col, int Row, const QColor& Color);
     QColor CellColor(int Col, int Row) const { return FCells[Index(Col, Row)].Color; }
     void ClearCellColors(int FromRow);
+    // An empty mark takes the cell's mark off.
+    void SetCellMark(int Col, int Row, const QString& Mark, const QColor& Color);
+    QString CellMark(int Col, int Row) const { return FCells[Index(Col, Row)].Mark; }
+    QColor CellMarkColor(int Col, int Row) const { return FCells[Index(Col, Row)].MarkColor; }
+    // The area the mark of a cell takes, inside the cell's top right corner.
+    QRect MarkRect(int Col, int Row) const;
 
     // The selection is one cell, never a fixed one.
     void SetSelected(int Col, int Row);
@@ -54,8 +64,12 @@ public:
     void SetHeaderFont(const QFont& Font) { FHeaderFont = Font; }
     void SetCellFont(const QFont& Font) { FCellFont = Font; }
     void SetDrawCellHandler(DrawCellHandler Handler) { FOnDrawCell = std::move(Handler); }
+    void SetToolTipHandler(ToolTipHandler Handler) { FOnToolTip = std::move(Handler); }
+    // The cell under a point of the grid; false for a fixed row or outside every cell.
+    bool CellAt(const QPoint& At, int& Col, int& Row) const;
 
 protected:
+    bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
@@ -64,9 +78,12 @@ private:
     struct TCell {
         QString Text;
         QColor Color;
+        QString Mark;
+        QColor MarkColor;
     };
     int Index(int Col, int Row) const { return Row * FColCount + Col; }
     void DrawCellText(QPainter& Painter, const QRect& Area, const QString& Text) const;
+    void DrawCellMark(QPainter& Painter, const QRect& Area, const TCell& Cell) const;
 
     int FColCount;
     int FRowCount;
@@ -84,4 +101,5 @@ private:
     QFont FHeaderFont;
     QFont FCellFont;
     DrawCellHandler FOnDrawCell;
+    ToolTipHandler FOnToolTip;
 };

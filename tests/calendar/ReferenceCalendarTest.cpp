@@ -2,6 +2,7 @@
 // Gregorian day, lunar year, month, leap flag and length of every lunar month, and
 // solar-terms.csv the day, number and name of every solar term.
 
+#include "calendar/DayDetails.h"
 #include "calendar/UCalendar.h"
 
 #include <gtest/gtest.h>
@@ -204,6 +205,35 @@ TEST_F(ReferenceCalendar, EveryDayHasTheOfficialSolarTerm) {
             Mismatches.Add(Text(Day) + ": got " + std::to_string(Number) + " '" + Name +
                            "', official " + std::to_string(Expected.Number) + " '" + Expected.Name +
                            "'");
+        }
+    }
+    EXPECT_EQ(Mismatches.Count(), 0);
+}
+
+TEST_F(ReferenceCalendar, LeapFlagAndNewYearFestivalsFollowTheOfficialMonths) {
+    TMismatches Mismatches;
+    const THolidayTable NoHolidays;
+    for (const TLunarMonth& M : Months) {
+        for (int D = 0; D < M.Days; ++D) {
+            const std::chrono::year_month_day Date{M.Start + std::chrono::days{D}};
+            const int Year = static_cast<int>(Date.year());
+            if (Year < 1901 || Year > 2050) {
+                continue;
+            }
+            const auto Details =
+                DayDetailsOf(Year, static_cast<int>(static_cast<unsigned>(Date.month())),
+                             static_cast<int>(static_cast<unsigned>(Date.day())), NoHolidays);
+            const bool NewYear = M.Month == 1 && !M.Leap && D == 0;
+            const bool LastDay = M.Month == 12 && !M.Leap && D + 1 == M.Days;
+            bool SaysNewYear = false;
+            bool SaysLastDay = false;
+            for (const std::string_view Name : Details->Traditional) {
+                SaysNewYear = SaysNewYear || Name == "春节";
+                SaysLastDay = SaysLastDay || Name == "除夕";
+            }
+            if (Details->Lunar.Leap != M.Leap || SaysNewYear != NewYear || SaysLastDay != LastDay) {
+                Mismatches.Add(Text(sys_days{Date}) + ": leap flag or 春节/除夕 wrong");
+            }
         }
     }
     EXPECT_EQ(Mismatches.Count(), 0);

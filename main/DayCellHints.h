@@ -1,0 +1,14 @@
+#pragma once
+
+// What the month grid tells about a day beyond its three lines: the 休 (red) or 班 (dark
+// grey) mark of public holidays and adjusted working days, and the tooltip of each day cell.
+
+class QString;
+class TMonthGrid;
+
+// Marks the day cells of the month laid out in the grid, and takes every other mark off.
+void MarkHolidays(TMonthGrid& Grid, int Year, int Month);
+
+// The tooltip of the cell (Col, Row) while the month is shown, as rich text holding the plain
+// lines of the day's description; empty for a cell without a day.
+QString DayCellToolTip(int Year, int Month, int Col, int Row);

@@ -1,0 +1,14 @@
+#pragma once
+
+// The tooltip text of a day cell: the day's description (Gregorian date and week day, long
+// lunar date, pillars and zodiac animal, term, festivals, public holiday) and the titles and
+// times of its desk notes, read from the notes file at this moment. One line per item.
+
+#include "calendar/HolidayTable.h"
+
+#include <string>
+
+// Empty for a date outside 1901-01-01 .. 2050-12-31. A notes file that cannot be read
+// contributes no notes.
+std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Holidays,
+                           const std::string& NotesFile);

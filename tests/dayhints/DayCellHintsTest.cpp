@@ -1,0 +1,112 @@
+// The 休/班 marks of the month grid and the tooltip of a day cell in the main window.
+
+#include "main/DayCellHints.h"
+#include "main/MainFonts.h"
+#include "main/UMain.h"
+#include "platform/Clock.h"
+#include "platform/DataFolder.h"
+#include "widgets/MonthGrid.h"
+#include "widgets/Spinner.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QFontMetricsF>
+#include <QHelpEvent>
+#include <QTemporaryDir>
+#include <QTextDocument>
+#include <QToolTip>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+const QColor Red(0xFF, 0x00, 0x00);
+const QColor DarkGrey(0x50, 0x50, 0x50);
+
+class DayCellHintsTest : public testing::Test {
+protected:
+    void SetUp() override {
+        platform::SetDataFolder(Data.path().toStdString() + "/");
+        platform::SetClock([] { return EncodeDateTime(2024, 2, 10, 10, 0, 0); });
+        Window = std::make_unique<TfrmManyYear>();
+        Window->FormActivate();
+    }
+    void TearDown() override {
+        Window.reset();
+        platform::SetClock({});
+        platform::SetDataFolder({});
+    }
+
+    TMonthGrid& Grid() const { return *Window->advDays; }
+
+    QTemporaryDir Data;
+    std::unique_ptr<TfrmManyYear> Window;
+};
+
+} // namespace
+
+TEST_F(DayCellHintsTest, HolidaysAndWorkDaysOfTheMonthShownAreMarked) {
+    // February 2024 begins on a Thursday: the 4th is (0, 2), the 10th (6, 2), the 18th (0, 4).
+    struct Case {
+        int Col, Row;
+        const char* Mark;
+        QColor Color;
+    };
+    for (const Case& C : {Case{0, 2, "班", DarkGrey}, Case{6, 2, "休", Red},
+                          Case{0, 4, "班", DarkGrey}, Case{1, 2, "", QColor()}}) {
+        EXPECT_EQ(Grid().CellMark(C.Col, C.Row), QString::fromUtf8(C.Mark)) << C.Col << C.Row;
+        if (!QString::fromUtf8(C.Mark).isEmpty()) {
+            EXPECT_EQ(Grid().CellMarkColor(C.Col, C.Row), C.Color);
+        }
+    }
+    Window->rsMonth->SetValue(3); // March 2024 has no holiday
+    for (int Row = 1; Row < Grid().RowCount(); ++Row)
+        for (int Col = 0; Col < Grid().ColCount(); ++Col)
+            EXPECT_EQ(Grid().CellMark(Col, Row), "") << Col << Row;
+}
+
+TEST_F(DayCellHintsTest, MarkStaysClearOfTheThreeLines) {
+    // The widest lines a cell holds are three characters (十一月, 十二月); they are centred.
+    const QFontMetricsF Metrics(SansFont(11));
+    const QRect Cell = Grid().CellRect(0, 1);
+    const qreal Widest = Metrics.horizontalAdvance(QString::fromUtf8("十二月"));
+    const qreal TextRight = Cell.left() + (Cell.width() + Widest) / 2;
+    const QRect Mark = Grid().MarkRect(0, 1);
+    EXPECT_GT(Mark.left(), TextRight);
+    EXPECT_TRUE(Cell.contains(Mark));
+}
+
+TEST_F(DayCellHintsTest, TooltipOfADayCellAndNoneForAnEmptyCell) {
+    Window->show();
+    QApplication::processEvents();
+    // The tooltip shown on hovering over a cell; empty when the grid turns the event down.
+    const auto Hover = [this](int Col, int Row) {
+        const QPoint At = Grid().CellRect(Col, Row).center();
+        QHelpEvent Event(QEvent::ToolTip, At, Grid().mapToGlobal(At));
+        QApplication::sendEvent(&Grid(), &Event);
+        return Event.isAccepted() ? QToolTip::text() : QString();
+    };
+    const auto Plain = [](const QString& Tip) {
+        QTextDocument Document;
+        Document.setHtml(Tip);
+        return Document.toPlainText();
+    };
+    const QString Tip = Plain(Hover(6, 2));
+    EXPECT_TRUE(Tip.startsWith(QString::fromUtf8("2024年2月10日 星期六\n农历甲辰年正月初一\n")))
+        << Tip.toStdString();
+    EXPECT_TRUE(Tip.contains(QString::fromUtf8("休：春节")));
+
+    // A note's title that looks like markup is shown as written.
+    QFile Notes(Data.filePath(QStringLiteral("Notes.xml")));
+    ASSERT_TRUE(Notes.open(QIODevice::WriteOnly));
+    Notes.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表><Date2024-02-10>"
+                "<标题>&lt;b&gt;拜年&lt;/b&gt;</标题><日期/><提醒>否</提醒><内容/>"
+                "</Date2024-02-10></便签列表>");
+    Notes.close();
+    EXPECT_TRUE(Plain(Hover(6, 2)).endsWith(QString::fromUtf8("便签：\n  <b>拜年</b>")))
+        << Plain(Hover(6, 2)).toStdString();
+    EXPECT_EQ(Hover(0, 1), "") << "the 1st is a Thursday: Sunday of week 1 is empty";
+    EXPECT_EQ(DayCellToolTip(2024, 2, 0, 6), "");
+}

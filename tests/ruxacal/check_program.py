@@ -1,0 +1,114 @@
+"""ruxa-cal as a program: exit statuses and silent standard output on faults, today's mark
+only on a terminal without NO_COLOR, the shipped and data-folder holiday files, and both
+feeds read by Python's icalendar."""
+
+import datetime
+import os
+import pty
+import subprocess
+import sys
+import tempfile
+
+import icalendar
+
+PROGRAM, REFERENCE = sys.argv[1], sys.argv[2]
+failures = []
+
+
+def check(condition, what):
+    if not condition:
+        failures.append(what)
+
+
+def run(*args, env=None):
+    return subprocess.run([PROGRAM, *args], capture_output=True, env=env, timeout=60)
+
+
+def on_terminal(env):
+    """Runs ruxa-cal with its standard output on a pseudo-terminal; returns what it wrote."""
+    master, slave = pty.openpty()
+    process = subprocess.Popen([PROGRAM], stdout=slave, stderr=subprocess.DEVNULL, env=env)
+    os.close(slave)
+    output = b""
+    while True:
+        try:
+            chunk = os.read(master, 4096)
+        except OSError:
+            break
+        if not chunk:
+            break
+        output += chunk
+    process.wait(timeout=60)
+    os.close(master)
+    return output
+
+
+with tempfile.TemporaryDirectory() as home:
+    env = dict(os.environ, XDG_DATA_HOME=home, TZ="Asia/Shanghai")
+    env.pop("NO_COLOR", None)
+    folder = os.path.join(home, "RuxaCalendar")
+    os.makedirs(folder)
+
+    for args in (["--day", "2051-01-01"], ["--table", "2024-02-02", "2024-02-01"], ["--x"]):
+        done = run(*args, env=env)
+        check(done.returncode == 2, f"{args}: status {done.returncode}")
+        check(done.stdout == b"", f"{args}: wrote to standard output")
+        check(done.stderr.decode().count("\n") == 1, f"{args}: not one line on stderr")
+
+    piped = run(env=env)
+    check(piped.returncode == 0 and b"\x1b" not in piped.stdout, "colour into a pipe")
+    check(b"\x1b[7m" in on_terminal(env), "no today mark on a terminal")
+    check(b"\x1b[7m" not in on_terminal(dict(env, NO_COLOR="1")), "today mark with NO_COLOR")
+
+    # The year's feed, read by a second parser.
+    done = run("--ics", "2024-01-01", "2024-12-31", env=env)
+    check(done.returncode == 0, "--ics failed")
+    events = icalendar.Calendar.from_ical(done.stdout).walk("VEVENT")
+    with open(os.path.join(REFERENCE, "holidays.csv"), encoding="utf-8") as rows:
+        holidays = sum(1 for row in rows if row.startswith("2024-"))
+    check(len(events) == 24 + 16 + holidays, f"{len(events)} events in 2024")
+    check(len({str(e["UID"]) for e in events}) == len(events), "UIDs repeat")
+    for event in events:
+        start = event["DTSTART"].dt
+        check(type(start) is datetime.date and start.year == 2024, f"start {start}")
+        check(event["DTEND"].dt == start + datetime.timedelta(days=1), f"end of {start}")
+        check(str(event["TRANSP"]) == "TRANSPARENT" and "DTSTAMP" in event, f"{start}")
+    by_summary = {str(e["SUMMARY"]): e["DTSTART"].dt for e in events}
+    check(by_summary.get("春节") == datetime.date(2024, 2, 10), "春节")
+    check(by_summary.get("清明") == datetime.date(2024, 4, 4), "清明")
+
+    # A data-folder holiday file replaces its year; a malformed one is reported and ignored.
+    with open(os.path.join(folder, "holidays.csv"), "w", encoding="utf-8") as local:
+        local.write("date,kind,holiday\n2024-02-05,休,测试假\n")
+    done = run("--table", "2024-02-04", "2024-02-05", env=env)
+    check(done.stdout.decode().splitlines()[1].endswith("\t休"), "data-folder year")
+    check(done.stdout.decode().splitlines()[0].endswith("\t"), "the year is replaced whole")
+    with open(os.path.join(folder, "holidays.csv"), "w", encoding="utf-8") as local:
+        local.write("date,kind\n")
+    done = run("--table", "2024-02-04", "2024-02-04", env=env)
+    check(done.returncode == 0 and done.stdout.decode().endswith("\t班\n"), "shipped table")
+    check("格式有误" in done.stderr.decode(), "malformed file not reported")
+
+    done = run("--notes-ics", env=env)
+    check(done.returncode == 1 and done.stdout == b"", "missing notes file")
+    with open(os.path.join(folder, "Notes.xml"), "w", encoding="utf-8") as notes:
+        notes.write('<?xml version="1.0" encoding="UTF-8"?><便签列表><Date2024-05-01>'
+                    "<标题>开会</标题><日期>2024-05-01 14:00</日期><提醒>是</提醒>"
+                    "<内容>三楼</内容><标题>买菜</标题><日期></日期><提醒>否</提醒>"
+                    "<内容>西红柿</内容></Date2024-05-01></便签列表>")
+    done = run("--notes-ics", env=env)
+    check(done.returncode == 0, "--notes-ics failed")
+    notes = icalendar.Calendar.from_ical(done.stdout).walk("VEVENT")
+    check(len(notes) == 2, f"{len(notes)} note events")
+    if len(notes) == 2:
+        meeting, shopping = notes
+        start = meeting["DTSTART"].dt
+        check(start.utcoffset() == datetime.timedelta(hours=8) and start.hour == 14,
+              f"meeting at {start}")
+        check(len(meeting.walk("VALARM")) == 1, "meeting alarm")
+        check(shopping["DTSTART"].dt == datetime.date(2024, 5, 1), "all-day note")
+
+for failure in failures:
+    print("FAILED:", failure)
+print(f"{0 if failures else 1} passed, {len(failures)} failed")
+sys.exit(1 if failures else 0)
