@@ -18,7 +18,8 @@ set(Failures)
 foreach(file ${PREFIX}/bin/ruxa-calendar ${PREFIX}/libexec/ruxa-calendar/ruxa-weather-capture
         ${Desktop} ${Metainfo} ${Icons}/scalable/apps/ruxa-calendar.svg
         ${PREFIX}/share/man/man1/ruxa-calendar.1.gz
-        ${PREFIX}/share/man/zh_CN/man1/ruxa-calendar.1.gz)
+        ${PREFIX}/share/man/zh_CN/man1/ruxa-calendar.1.gz
+        ${PREFIX}/share/man/man1/ruxa-cal.1.gz ${PREFIX}/share/man/zh_CN/man1/ruxa-cal.1.gz)
     if(NOT EXISTS ${file})
         list(APPEND Failures "missing ${file}")
     endif()

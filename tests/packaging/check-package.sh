@@ -22,6 +22,8 @@ fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}' | sed 's|^\./|/|')
 for file in \
     /usr/bin/ruxa-calendar \
+    /usr/bin/ruxa-cal \
+    /usr/share/ruxa-calendar/holidays.csv \
     /usr/libexec/ruxa-calendar/ruxa-weather-capture \
     /usr/share/applications/ruxa-calendar.desktop \
     /usr/share/metainfo/org.example.ruxa.calendar.metainfo.xml \
@@ -43,7 +45,7 @@ done
 # The binaries name the Qt and C++ libraries; the Chinese fonts and the web engine's helper
 # process are needed at run time without being linked.
 depends=$(dpkg-deb -f "$deb" Depends)
-for wanted in libqt6widgets6 libxml2 libstdc++6 fonts-wqy-microhei libqt6webenginecore6-bin; do
+for wanted in libqt6widgets6 libxml2 libical3 libstdc++6 fonts-wqy-microhei libqt6webenginecore6-bin; do
     grep -q -- "$wanted" <<<"$depends" || fail "Depends lacks $wanted: $depends"
 done
 
