@@ -22,9 +22,26 @@ platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string
     }
     platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
     if (!Document) {
-        Error = FileName + ": " + Error;
+        Error = "便签文件 " + FileName + " " + Error;
     }
     return Document;
+}
+
+std::optional<std::string> UnwritablePart(const platform::XmlDocument& Document,
+                                          const std::string& FileName) {
+    const auto Part = Document.FirstUnwritable(NotesEncoding);
+    if (!Part) {
+        return std::nullopt;
+    }
+    return "便签文件 " + FileName + " 第 " + std::to_string(Part->Line) + " 行的“" + Part->Text +
+           "”含有 GB2312 "
+           "编码无法保存的字符，因此这个文件不能再保存；文件保持原样，请先改正这一处。";
+}
+
+std::string UnwritablePartOf(const std::string& FileName) {
+    std::string Error;
+    const platform::XmlDocument Document = LoadNotesDocument(FileName, Error);
+    return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
 }
 
 bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
@@ -48,9 +65,13 @@ bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::st
 
 bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
                        std::string& Error) {
+    if (const std::optional<std::string> Part = UnwritablePart(Document, FileName)) {
+        Error = *Part;
+        return false;
+    }
     std::string Bytes;
     if (!NotesFileBytes(Document, Bytes, Error)) {
-        Error = FileName + ": " + Error;
+        Error = "便签文件 " + FileName + " 无法保存：" + Error;
         return false;
     }
     return platform::WriteFileAtomically(FileName, Bytes, Error);

@@ -6,6 +6,7 @@
 // Names and texts are UTF-8.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +22,8 @@ public:
     explicit XmlNode(_xmlNode* Node) : FNode(Node) {}
 
     bool IsElement() const;
+    // The line of the file on which the node begins.
+    long Line() const;
     // The element's name; empty for any other kind of node.
     std::string_view Name() const;
     bool NameIs(std::string_view Name) const { return IsElement() && this->Name() == Name; }
@@ -86,6 +89,15 @@ public:
     explicit operator bool() const { return FDoc != nullptr; }
     // The root element; the document must not be empty.
     XmlNode Root() const;
+
+    // The first element name (or comment, or processing instruction) that the given encoding
+    // cannot hold: those have no character references, so a save in that encoding could
+    // never read back. Empty when every part can be written.
+    struct TUnwritable {
+        long Line = 0;
+        std::string Text;
+    };
+    std::optional<TUnwritable> FirstUnwritable(const char* Encoding) const;
 
     // Writes the document with the declaration version "1.0" and the given encoding and
     // no white space added. Characters the encoding cannot hold are written as numeric

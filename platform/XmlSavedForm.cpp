@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view Declaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>";
 // Well inside the general parser's limits, so that it would accept what is accepted here.
+// Texts have no limit of their own: the parser reads texts as long as a whole data file.
 constexpr std::size_t MaxDepth = 200;
 constexpr std::size_t MaxName = 10000;
-constexpr std::size_t MaxText = 5000000;
 
 bool IsNameStart(unsigned char C) {
     return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
@@ -247,7 +247,7 @@ private:
         const std::string_view Run = FBytes.substr(FAt, End - FAt);
         FAt = End;
         if (FHandler == nullptr) {
-            return Run.size() <= MaxText && Check(Run);
+            return Check(Run);
         }
         if (FHandler->WantsText()) {
             FHandler->Characters(static_cast<int>(FOpen.size()), Decode(Run));

@@ -97,7 +97,10 @@ TEST_F(NotesFaults, TheMergeReportsTheParsersMessage) {
         FAIL() << "the merge did not fail";
     } catch (const notes::ENotesError& Error) {
         const std::string Message = Error.what();
-        EXPECT_EQ(Message.rfind(notes::NotesFileName() + ": Line 1: Premature end of data", 0), 0u)
+        EXPECT_EQ(Message.rfind("便签文件 " + notes::NotesFileName() +
+                                    " 第 1 行不是完好的 XML（Premature end of data",
+                                0),
+                  0u)
             << Message;
     }
 }

@@ -155,7 +155,7 @@ TEST_F(NotesWriting, DeletingNeverTouchesTheSampleDay) {
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
 }
 
-TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByItsMerge) {
+TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByASave) {
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<标题>开会</标题><日期>旧</日期>")));
     EXPECT_TRUE(notes::DeleteNote(FileName, "没有"));
@@ -163,8 +163,10 @@ TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByItsMerge) {
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{A});
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<日期/><标题>开会</标题><提醒/>")));
+    // Two notes by the reading rule: one of only a time, then 开会; the first stays, whole.
     EXPECT_TRUE(notes::DeleteNote(FileName, "开会"));
-    EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 1}}));
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 4}}));
+    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, (TNotes{{"", "", "", ""}}));
 }
 
 TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
@@ -176,5 +178,7 @@ TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 
     platform::SetDataFolder(PathOf("gone"));
     EXPECT_THROW(notes::WriteSampleNotes(notes::NotesFileName()), notes::ENotesError);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder), {}), 1);
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
+        EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos);
+    }
 }
