@@ -101,6 +101,25 @@ TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
     EXPECT_TRUE(notes::ReadTodayNotes(FileName).DayFound);
 }
 
+// The editor shows the notes of every element named as today's and saves them back on OK:
+// the day becomes one element with each note once, however often that is done.
+TEST_F(NotesWriting, TodayInTwoElementsBecomesOneWithEveryNoteOnce) {
+    WriteBytes(
+        FileName,
+        NotesDocument(DayElement("2000-01-01", NoteElements("测试", "2000-01-01", "是", "千禧年")) +
+                      DayElement("2024-05-01", NoteElements("开会", A.When, "是", A.Content)) +
+                      DayElement("2024-04-30", NoteElements("x", "", "否", "")) + "<!--c-->" +
+                      DayElement("2024-05-01", NoteElements("读书", C.When, "否", C.Content))));
+    for (int Ok = 0; Ok < 5; ++Ok) {
+        notes::SaveTodayNotes(FileName, Texts(Today()));
+        EXPECT_EQ(Today(), (TNotes{A, C})) << "after save " << Ok + 1;
+    }
+    EXPECT_EQ(Days(FileName),
+              (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 8}, {"Date2024-04-30", 4}, {}}));
+    EXPECT_TRUE(notes::DeleteNote(FileName, "读书"));
+    EXPECT_EQ(Today(), (TNotes{A}));
+}
+
 TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
     notes::SaveTodayNotes(FileName, Texts({A}));
     WriteBytes(FileName,
