@@ -27,24 +27,11 @@ platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string
     return Document;
 }
 
-std::optional<std::string> UnwritablePart(const platform::XmlDocument& Document,
-                                          const std::string& FileName) {
-    const auto Part = Document.FirstUnwritable(NotesEncoding);
-    if (!Part) {
-        return std::nullopt;
-    }
-    return "便签文件 " + FileName + " 第 " + std::to_string(Part->Line) + " 行的“" + Part->Text +
-           "”含有 GB2312 "
-           "编码无法保存的字符，因此这个文件不能再保存；文件保持原样，请先改正这一处。";
-}
+namespace {
 
-std::string UnwritablePartOf(const std::string& FileName) {
-    std::string Error;
-    const platform::XmlDocument Document = LoadNotesDocument(FileName, Error);
-    return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
-}
-
-bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
+// The document in the form the notes file stores: no white space between elements, and the
+// CDATA sections inside notes made text.
+void TakeStoredForm(platform::XmlDocument& Document) {
     platform::XmlNode Root = Document.Root();
     Root.RemoveBlankChildren();
     for (platform::XmlNode Day : Root.Children()) {
@@ -60,6 +47,30 @@ bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::st
             }
         }
     }
+}
+
+} // namespace
+
+std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
+                                          const std::string& FileName) {
+    TakeStoredForm(Document);
+    const auto Part = Document.FirstUnwritable(NotesEncoding);
+    if (!Part) {
+        return std::nullopt;
+    }
+    return "便签文件 " + FileName + " 第 " + std::to_string(Part->Line) + " 行的“" + Part->Text +
+           "”含有 GB2312 "
+           "编码无法保存的字符，因此这个文件不能再保存；文件保持原样，请先改正这一处。";
+}
+
+std::string UnwritablePartOf(const std::string& FileName) {
+    std::string Error;
+    platform::XmlDocument Document = LoadNotesDocument(FileName, Error);
+    return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
+}
+
+bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
+    TakeStoredForm(Document);
     return Document.Save(NotesEncoding, Bytes, Error);
 }
 

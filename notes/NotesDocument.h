@@ -19,10 +19,10 @@ inline constexpr const char* NotesEncoding = "GB2312";
 // Reads and parses the file; an empty document and the reason in Error on failure.
 platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error);
 
-// The report of the first part of the document that the notes file's encoding cannot hold
-// (an element name with a character outside GB2312, say): in Chinese, naming the file and
-// the line. Empty when the whole document can be saved.
-std::optional<std::string> UnwritablePart(const platform::XmlDocument& Document,
+// The report of the first part of the document, once in the stored form of NotesFileBytes,
+// that the notes file's encoding cannot hold (an element name with a character outside
+// GB2312, say): in Chinese, naming the file and the line. Empty when it can be saved.
+std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
                                           const std::string& FileName);
 
 // The document as the notes file stores it: GB2312, with no white space between elements

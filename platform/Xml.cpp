@@ -433,14 +433,32 @@ std::optional<XmlDocument::TUnwritable> XmlDocument::FirstUnwritable(const char*
     TEncodingCheck Fits(Encoding);
     xmlNode* Node = xmlDocGetRootElement(FDoc.get());
     while (Node != nullptr) {
-        const xmlChar* Text = nullptr;
+        // The texts of the node that are written as they are.
+        std::vector<const xmlChar*> Texts;
         if (Node->type == XML_ELEMENT_NODE) {
-            Text = Node->name;
-        } else if (Node->type == XML_COMMENT_NODE || Node->type == XML_PI_NODE) {
-            Text = Node->content;
+            Texts.push_back(Node->name);
+            if (Node->ns != nullptr) {
+                Texts.push_back(Node->ns->prefix);
+            }
+            for (const xmlNs* Space = Node->nsDef; Space != nullptr; Space = Space->next) {
+                Texts.push_back(Space->prefix);
+            }
+            for (const xmlAttr* Attribute = Node->properties; Attribute != nullptr;
+                 Attribute = Attribute->next) {
+                Texts.push_back(Attribute->name);
+                if (Attribute->ns != nullptr) {
+                    Texts.push_back(Attribute->ns->prefix);
+                }
+            }
+        } else if (Node->type == XML_PI_NODE) {
+            Texts = {Node->name, Node->content};
+        } else if (Node->type == XML_COMMENT_NODE || Node->type == XML_CDATA_SECTION_NODE) {
+            Texts.push_back(Node->content);
         }
-        if (Text != nullptr && !Fits(reinterpret_cast<const char*>(Text))) {
-            return TUnwritable{xmlGetLineNo(Node), reinterpret_cast<const char*>(Text)};
+        for (const xmlChar* Text : Texts) {
+            if (Text != nullptr && !Fits(reinterpret_cast<const char*>(Text))) {
+                return TUnwritable{xmlGetLineNo(Node), reinterpret_cast<const char*>(Text)};
+            }
         }
         // Depth first, in document order.
         if (Node->type == XML_ELEMENT_NODE && Node->children != nullptr) {

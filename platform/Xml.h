@@ -90,9 +90,10 @@ public:
     // The root element; the document must not be empty.
     XmlNode Root() const;
 
-    // The first element name (or comment, or processing instruction) that the given encoding
-    // cannot hold: those have no character references, so a save in that encoding could
-    // never read back. Empty when every part can be written.
+    // The first name (of an element, attribute, namespace prefix or processing instruction),
+    // comment, instruction or CDATA section whose text the given encoding cannot hold: those
+    // have no character references, so a save in that encoding could never read back as it
+    // was. Empty when every part can be written.
     struct TUnwritable {
         long Line = 0;
         std::string Text;
