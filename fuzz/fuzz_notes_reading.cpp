@@ -1,18 +1,21 @@
-// The notes file's reading rule on any bytes. Three properties:
+// The notes file's reading rule on any bytes. Four properties:
 // - the reading that runs on parser events, or on the fast reader of saved files, gives what
 //   a walk over the parsed tree gives;
+// - a file in the stored form spliced with a new note of today reads with it;
 // - a sound file can be saved unless a part of it is reported as unwritable, and saved
 //   again it reads back with the same notes;
 // - nothing crashes, leaks or runs away.
 
 #include "notes/NotesDocument.h"
 #include "notes/NotesReading.h"
+#include "notes/StoredFormSplice.h"
 #include "platform/Xml.h"
 #include "platform/XmlSavedForm.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -90,6 +93,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Check(Events.Ok == Tree.Ok && Events.DayFound == Tree.DayFound &&
               Events.Notes == Tree.Notes);
     }
+    // A stored-form file spliced with one more note of today holds today's notes and it.
+    TNotes Changed;
+    const std::optional<std::string> Spliced =
+        SpliceToday(Bytes, "Date2024-05-01", [&](TNotes& Notes) {
+            Notes.push_back({"t", "w", "是", "c"});
+            Changed = Notes;
+            return TDayFate::Keep;
+        });
+    Check(!Spliced || ReadNotesFrom(*Spliced, Selections[1]).Notes == Changed);
+
     const TAlarmsRead Alarms = ReadAlarmsFrom(Bytes, "Date2024-05-01");
     Check(Document || (!Alarms.Ok && Alarms.Slots == TNoteAlarms{}));
     if (!Document) {

@@ -4,6 +4,7 @@
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/Files.h"
+#include "platform/XmlSavedForm.h"
 
 namespace notes {
 
@@ -15,12 +16,9 @@ std::string TodayDayName() {
     return "Date" + FormatDateTime("yyyy-mm-dd", platform::Now());
 }
 
-platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error) {
-    std::string Bytes;
-    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
-        return {};
-    }
-    platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
+platform::XmlDocument ParseNotesDocument(std::string&& Bytes, const std::string& FileName,
+                                         std::string& Error) {
+    platform::XmlDocument Document = platform::XmlDocument::Parse(std::move(Bytes), Error);
     if (!Document) {
         Error = "便签文件 " + FileName + " " + Error;
     }
@@ -64,8 +62,13 @@ std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
 }
 
 std::string UnwritablePartOf(const std::string& FileName) {
+    std::string Bytes;
     std::string Error;
-    platform::XmlDocument Document = LoadNotesDocument(FileName, Error);
+    // A file in the stored form is saved by splicing: its bytes are kept as they stand.
+    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes)) {
+        return {};
+    }
+    platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);
     return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
 }
 

@@ -16,8 +16,10 @@ inline constexpr const char* RemindName = "提醒";
 inline constexpr const char* ContentName = "内容";
 inline constexpr const char* NotesEncoding = "GB2312";
 
-// Reads and parses the file; an empty document and the reason in Error on failure.
-platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error);
+// Parses the file's bytes, which it takes over and frees as soon as the parser has its own
+// copy; an empty document and the reason (in Chinese, naming the file) in Error on failure.
+platform::XmlDocument ParseNotesDocument(std::string&& Bytes, const std::string& FileName,
+                                         std::string& Error);
 
 // The report of the first part of the document, once in the stored form of NotesFileBytes,
 // that the notes file's encoding cannot hold (an element name with a character outside

@@ -54,6 +54,14 @@ public:
     }
 
     void Characters(int Depth, std::string_view Text) override { Data(Depth, Text); }
+    void TakeCharacters(int Depth, std::string&& Text) override {
+        // A long note's text comes whole from the fast reader: kept, not copied.
+        if (Depth > 2 && FPart != TNotePart::None && FText.empty()) {
+            FText = std::move(Text);
+        } else {
+            Data(Depth, Text);
+        }
+    }
     void CData(int Depth, std::string_view Text) override { Data(Depth, Text); }
     void Other(int) override {}
 

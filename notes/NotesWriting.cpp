@@ -1,10 +1,13 @@
 #include "notes/NotesDocument.h"
 #include "notes/NotesError.h"
 #include "notes/ReadingRule.h"
+#include "notes/StoredFormSplice.h"
 #include "notes/UNotesFile.h"
+#include "platform/Files.h"
 #include "platform/SaveLock.h"
 
 #include <array>
+#include <functional>
 #include <optional>
 
 namespace notes {
@@ -59,49 +62,9 @@ void Rewrite(std::vector<platform::XmlNode>& Days, const TNotes& Notes) {
     }
 }
 
-platform::TFileLock LockOrThrow(const std::string& FileName) {
-    std::string Error;
-    std::optional<platform::TFileLock> Lock = platform::LockForSaving(FileName, Error);
-    if (!Lock) {
-        throw ENotesError(Error);
-    }
-    return std::move(*Lock);
-}
-
-void Save(platform::XmlDocument& Document, const std::string& FileName) {
-    std::string Error;
-    if (!SaveNotesDocument(Document, FileName, Error)) {
-        throw ENotesError(Error);
-    }
-}
-
-} // namespace
-
-void WriteSampleNotes(const std::string& FileName) {
-    const platform::TFileLock Lock = LockOrThrow(FileName);
-    platform::XmlDocument Document = platform::XmlDocument::Create(RootName);
-    platform::XmlNode Day = Document.Root().AppendElement(SampleDayName);
-    Day.AppendElement(TitleName, "测试");
-    Day.AppendElement(WhenName, "2000-01-01");
-    Day.AppendElement(RemindName, "是");
-    Day.AppendElement(ContentName, "千禧年");
-    Save(Document, FileName);
-}
-
-void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>& Texts) {
-    const std::string Today = TodayDayName();
-    const platform::TFileLock Lock = LockOrThrow(FileName);
-    std::string Error;
-    platform::XmlDocument Document = LoadNotesDocument(FileName, Error);
-    if (!Document) {
-        throw ENotesError(Error);
-    }
-    platform::XmlNode Root = Document.Root();
-    std::vector<platform::XmlNode> Days = DaysNamed(Root, Today);
-    if (Days.empty()) {
-        Days.push_back(Root.AppendElement(Today));
-    }
-    TNotes Notes = NotesOf(Days);
+// Today's notes merged with the given ones: a given note whose title equals that of the
+// stored note at the same position overwrites its other texts, any other is appended.
+void Merge(TNotes& Notes, const std::vector<std::string>& Texts) {
     const std::size_t Given = Texts.size() / 4;
     for (std::size_t K = 0; K < Given; ++K) {
         const std::size_t I = K * 4;
@@ -113,43 +76,100 @@ void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>&
             Notes.push_back({Texts[I], Texts[I + 1], Texts[I + 2], Texts[I + 3]});
         }
     }
-    Rewrite(Days, Notes);
-    Save(Document, FileName);
+}
+
+// Reads the file, changes the notes of the day elements named Today (none when Today is
+// empty) and saves the file, all under the file's save lock. A file in the stored form is
+// spliced; any other goes through a document tree, which the save brings into the stored
+// form. False with the reason in Error when the file cannot be read, parsed or saved.
+bool ChangeToday(const std::string& FileName, std::string_view Today,
+                 const std::function<TDayFate(TNotes&)>& Change, std::string& Error) {
+    const std::optional<platform::TFileLock> Lock = platform::LockForSaving(FileName, Error);
+    if (!Lock) {
+        return false;
+    }
+    std::string Bytes;
+    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
+        return false;
+    }
+    if (std::optional<std::string> Spliced = SpliceToday(Bytes, Today, Change)) {
+        Bytes = std::string();
+        return platform::WriteFileAtomically(FileName, *Spliced, Error);
+    }
+    platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);
+    if (!Document) {
+        return false;
+    }
+    platform::XmlNode Root = Document.Root();
+    std::vector<platform::XmlNode> Days;
+    if (!Today.empty()) {
+        Days = DaysNamed(Root, Today);
+    }
+    TNotes Notes = NotesOf(Days);
+    const TDayFate Fate = Change(Notes);
+    if (Fate == TDayFate::Keep && Days.empty()) {
+        Days.push_back(Root.AppendElement(Today));
+    }
+    if (!Days.empty()) {
+        Rewrite(Days, Notes);
+        if (Fate == TDayFate::Remove) {
+            Days.front().Remove();
+        }
+    }
+    Notes = TNotes();
+    return SaveNotesDocument(Document, FileName, Error);
+}
+
+} // namespace
+
+void WriteSampleNotes(const std::string& FileName) {
+    std::string Error;
+    const std::optional<platform::TFileLock> Lock = platform::LockForSaving(FileName, Error);
+    if (!Lock) {
+        throw ENotesError(Error);
+    }
+    platform::XmlDocument Document = platform::XmlDocument::Create(RootName);
+    platform::XmlNode Day = Document.Root().AppendElement(SampleDayName);
+    Day.AppendElement(TitleName, "测试");
+    Day.AppendElement(WhenName, "2000-01-01");
+    Day.AppendElement(RemindName, "是");
+    Day.AppendElement(ContentName, "千禧年");
+    if (!SaveNotesDocument(Document, FileName, Error)) {
+        throw ENotesError(Error);
+    }
+}
+
+void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>& Texts) {
+    std::string Error;
+    const auto Change = [&](TNotes& Notes) {
+        Merge(Notes, Texts);
+        return TDayFate::Keep;
+    };
+    if (!ChangeToday(FileName, TodayDayName(), Change, Error)) {
+        throw ENotesError(Error);
+    }
 }
 
 bool DeleteNote(const std::string& FileName, const std::string& Title, std::string* Error) {
     const std::string Today = TodayDayName();
+    const auto Change = [&](TNotes& Notes) {
+        for (auto Note = Notes.begin(); Note != Notes.end(); ++Note) {
+            if (Note->Title == Title) {
+                Notes.erase(Note);
+                break;
+            }
+        }
+        return Notes.empty() ? TDayFate::Remove : TDayFate::Keep;
+    };
     std::string Reason;
-    const std::optional<platform::TFileLock> Lock = platform::LockForSaving(FileName, Reason);
-    platform::XmlDocument Document;
-    if (Lock) {
-        Document = LoadNotesDocument(FileName, Reason);
+    // The sample day is never changed by a delete, not even on its own day.
+    if (ChangeToday(FileName, Today == SampleDayName ? std::string() : Today, Change, Reason)) {
+        return true;
     }
-    bool Saved = false;
-    if (Document) {
-        std::vector<platform::XmlNode> Days;
-        if (Today != SampleDayName) {
-            Days = DaysNamed(Document.Root(), Today);
-        }
-        if (!Days.empty()) {
-            TNotes Notes = NotesOf(Days);
-            for (auto Note = Notes.begin(); Note != Notes.end(); ++Note) {
-                if (Note->Title == Title) {
-                    Notes.erase(Note);
-                    break;
-                }
-            }
-            Rewrite(Days, Notes);
-            if (Notes.empty()) {
-                Days.front().Remove();
-            }
-        }
-        Saved = SaveNotesDocument(Document, FileName, Reason);
-    }
-    if (!Saved && Error != nullptr) {
+    if (Error != nullptr) {
         *Error = "无法删除便签：" + Reason;
     }
-    return Saved;
+    return false;
 }
 
 } // namespace notes

@@ -47,10 +47,12 @@ void SyncFolder(const std::string& Folder) {
     }
 }
 
+constexpr std::size_t ReadChunk = std::size_t{1} << 16;
+
 // Reads until the end of the file or until more than Limit bytes have come, whichever is
 // first. False with errno set when a read fails.
 bool ReadUpTo(int Fd, std::size_t Limit, std::string& Bytes) {
-    constexpr std::size_t Chunk = std::size_t{1} << 16;
+    constexpr std::size_t Chunk = ReadChunk;
     for (;;) {
         const std::size_t Old = Bytes.size();
         if (Old > Limit) {
@@ -92,7 +94,9 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes, std::string& Err
     } else if (static_cast<std::uintmax_t>(Info.st_size) > MaxDataFileBytes) {
         Error = "无法读取文件 " + Path + "：文件超过 64 MiB 的上限";
     } else {
-        Bytes.reserve(static_cast<std::size_t>(Info.st_size) + 1);
+        // Room for the whole file and the last read's chunk, so that the buffer never grows
+        // by copying.
+        Bytes.reserve(static_cast<std::size_t>(Info.st_size) + ReadChunk);
         if (!ReadUpTo(Fd, MaxDataFileBytes, Bytes)) {
             Error = Reason("无法读取文件", Path, errno);
         } else if (Bytes.size() > MaxDataFileBytes) {

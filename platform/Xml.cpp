@@ -68,6 +68,51 @@ struct TParseState {
     }
 };
 
+// At most this many attributes on one element. The parser's check for repeated attributes
+// takes time that grows with the square of their number, so an element with very many is
+// refused before the parse; the notes file uses none.
+constexpr std::size_t MaxAttributes = 256;
+
+// Whether every start tag has at most MaxAttributes attributes, counted by their equals
+// signs outside quoted values; comments, CDATA sections and instructions are skipped. What is
+// not well-formed is left to the parser.
+bool AttributesWithinLimit(std::string_view Bytes) {
+    constexpr std::size_t None = std::string_view::npos;
+    std::size_t I = Bytes.find('<');
+    while (I != None && I + 1 < Bytes.size()) {
+        const std::string_view Rest = Bytes.substr(I);
+        std::size_t End = None;
+        if (Rest.substr(0, 4) == "<!--") {
+            End = Bytes.find("-->", I + 4);
+        } else if (Rest.substr(0, 9) == "<![CDATA[") {
+            End = Bytes.find("]]>", I + 9);
+        } else if (Rest[1] == '?') {
+            End = Bytes.find("?>", I + 2);
+        } else if (Rest[1] == '!' || Rest[1] == '/') {
+            End = I + 1;
+        } else {
+            std::size_t Count = 0;
+            std::size_t J = I + 1;
+            while (J != None && J < Bytes.size() && Bytes[J] != '>' && Bytes[J] != '<') {
+                if (Bytes[J] == '"' || Bytes[J] == '\'') {
+                    J = Bytes.find(Bytes[J], J + 1);
+                } else if (Bytes[J] == '=' && ++Count > MaxAttributes) {
+                    return false;
+                }
+                if (J != None) {
+                    ++J;
+                }
+            }
+            End = J;
+        }
+        if (End == None) {
+            return true;
+        }
+        I = Bytes.find('<', End);
+    }
+    return true;
+}
+
 // Stops the parse at a document type declaration: with no DTD there are no entity
 // declarations, so nothing can be expanded or fetched.
 void RefuseDocumentType(void* Context, const xmlChar*, const xmlChar*, const xmlChar*) {
@@ -153,12 +198,20 @@ constexpr int ParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOW
 
 // Parses Bytes with Parser, whose handlers the caller has set. False with the reason in
 // Error when the document is refused or not well-formed.
+// Owned, when given, holds Bytes and is freed once the parser has its own form of them.
 bool RunParser(xmlParserCtxtPtr Parser, TParseState& State, std::string_view Bytes, xmlDocPtr& Doc,
-               std::string& Error) {
+               std::string& Error, std::string* Owned = nullptr) {
     Doc = nullptr;
     std::string Decoded;
     std::string_view Prepared;
     if (!PrepareBytes(Bytes, Decoded, Prepared, Error)) {
+        return false;
+    }
+    if (Owned != nullptr && !Decoded.empty()) {
+        *Owned = std::string();
+    }
+    if (!AttributesWithinLimit(Prepared)) {
+        Error = "有元素的属性超过 256 个，不予读取";
         return false;
     }
     xmlSetGenericErrorFunc(nullptr, Silent);
@@ -370,6 +423,14 @@ XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
 XmlDocument& XmlDocument::operator=(XmlDocument&&) noexcept = default;
 
 XmlDocument XmlDocument::Parse(std::string_view Bytes, std::string& Error) {
+    return Parse(Bytes, Error, nullptr);
+}
+
+XmlDocument XmlDocument::Parse(std::string&& Bytes, std::string& Error) {
+    return Parse(Bytes, Error, &Bytes);
+}
+
+XmlDocument XmlDocument::Parse(std::string_view Bytes, std::string& Error, std::string* Owned) {
     XmlDocument Result;
     xmlParserCtxtPtr Parser = xmlNewParserCtxt();
     if (Parser == nullptr) {
@@ -379,7 +440,7 @@ XmlDocument XmlDocument::Parse(std::string_view Bytes, std::string& Error) {
     Parser->sax->startElementNs = StartTreeElement;
     TParseState State;
     xmlDocPtr Doc = nullptr;
-    const bool Ok = RunParser(Parser, State, Bytes, Doc, Error);
+    const bool Ok = RunParser(Parser, State, Bytes, Doc, Error, Owned);
     if (Ok && xmlDocGetRootElement(Doc) != nullptr) {
         Result.FDoc.reset(Doc);
     } else {

@@ -58,6 +58,8 @@ public:
     virtual void EndElement(int Depth) = 0;
     // A piece of character data; one text may come in several pieces.
     virtual void Characters(int Depth, std::string_view Text) = 0;
+    // The same for a piece the reader made for this call and hands over.
+    virtual void TakeCharacters(int Depth, std::string&& Text) { Characters(Depth, Text); }
     virtual void CData(int Depth, std::string_view Text) = 0;
     // A comment or processing instruction.
     virtual void Other(int Depth) = 0;
@@ -83,6 +85,8 @@ public:
     // declared or expanded. On failure the document is empty and Error holds the parser's
     // message with its line.
     static XmlDocument Parse(std::string_view Bytes, std::string& Error);
+    // The same, freeing the bytes as soon as the parser holds them in its own form.
+    static XmlDocument Parse(std::string&& Bytes, std::string& Error);
     // A new document holding only a root element.
     static XmlDocument Create(std::string_view RootName);
 
@@ -107,6 +111,8 @@ public:
     bool Save(const char* Encoding, std::string& Bytes, std::string& Error);
 
 private:
+    static XmlDocument Parse(std::string_view Bytes, std::string& Error, std::string* Owned);
+
     struct Deleter {
         void operator()(_xmlDoc* Doc) const;
     };

@@ -26,6 +26,15 @@ std::string EntityBomb() {
            "<日期/><提醒/><内容/></Date2024-05-01></便签列表>";
 }
 
+// An element beside today's with more attributes than any element may have.
+std::string ManyAttributes() {
+    std::string Element = "<x";
+    for (int I = 0; I < 300; ++I) {
+        Element += " a" + std::to_string(I) + "='>'";
+    }
+    return NotesDocument(GoodDay + Element + "/>");
+}
+
 std::string DeepNesting() {
     std::string Open;
     std::string Close;
@@ -67,6 +76,7 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
              GoodDay + "</便签列表>"},
         {"an entity-expansion bomb", EntityBomb()},
         {"nesting thousands deep", DeepNesting()},
+        {"an element with 300 attributes", ManyAttributes()},
         {"an encoding that does not match the bytes",
          "<?xml version=\"1.0\" encoding=\"UTF-16\"?><便签列表/>"},
         {"an unknown encoding", "<?xml version=\"1.0\" encoding=\"X-NONE\"?><便签列表/>"},

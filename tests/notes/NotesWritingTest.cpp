@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 using notes::TNote;
 using notes::TNotes;
 
@@ -118,6 +120,36 @@ TEST_F(NotesWriting, TodayInTwoElementsBecomesOneWithEveryNoteOnce) {
               (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 8}, {"Date2024-04-30", 4}, {}}));
     EXPECT_TRUE(notes::DeleteNote(FileName, "读书"));
     EXPECT_EQ(Today(), (TNotes{A}));
+}
+
+// A file in the stored form is saved by splicing its bytes, any other through a document
+// tree; both give the same bytes.
+TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
+    const TNote Awkward{"龘 and 𠀀 and 😀 §", "<&>\"'", "\r\n\t", "]]> 第三章 "};
+    const std::string Original = NotesDocument(
+        DayElement("2024-05-01", NoteElements("开会", "", "否", "旧")) +
+        DayElement("2024-04-30", NoteElements("x", "&#x1F600;", "否", "<![CDATA[a<b]]>")) +
+        DayElement("2024-05-01", "<!--c-->" + NoteElements("读书", "", "是", "")) +
+        DayElement("2024-05-02", ""));
+    std::string Error;
+    platform::XmlDocument Document = platform::XmlDocument::Parse(Original, Error);
+    std::string Stored;
+    ASSERT_TRUE(Document && Document.Save("GB2312", Stored, Error)) << Error;
+    const std::vector<std::vector<std::string>> Saves = {
+        Texts({A, Awkward}), Texts({{"开会", "", "否", "旧"}, B, C}), {}};
+    const auto Same = [&](const std::function<void()>& Change) {
+        WriteBytes(FileName, Original);
+        Change();
+        const std::string ByTree = ReadBytes(FileName);
+        WriteBytes(FileName, Stored);
+        Change();
+        EXPECT_EQ(ReadBytes(FileName), ByTree);
+    };
+    for (const std::vector<std::string>& Save : Saves) {
+        Same([&] { notes::SaveTodayNotes(FileName, Save); });
+    }
+    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "读书")); });
+    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "开会")); });
 }
 
 TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
