@@ -128,6 +128,11 @@ void WriteSampleNotes(const std::string& FileName) {
     if (!Lock) {
         throw ENotesError(Error);
     }
+    // The callers write the sample when they found no file; another process may have made
+    // one since, with notes in it by now.
+    if (platform::PathExists(FileName)) {
+        return;
+    }
     platform::XmlDocument Document = platform::XmlDocument::Create(RootName);
     platform::XmlNode Day = Document.Root().AppendElement(SampleDayName);
     Day.AppendElement(TitleName, "测试");

@@ -56,7 +56,9 @@ inline constexpr const char* SampleDayName = "Date2000-01-01";
 // "Date" + today as "yyyy-mm-dd".
 std::string TodayDayName();
 
-// Writes a new file holding only the sample note. Throws ENotesError when it cannot be saved.
+// Writes a new file holding only the sample note, under the file's save lock; a file that
+// exists by the time the lock is held (made by another process since the caller looked) is
+// left as it is. Throws ENotesError when it cannot be saved.
 void WriteSampleNotes(const std::string& FileName);
 
 // OnlyToday false: every day element except the sample one. OnlyToday true: the day

@@ -114,6 +114,11 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes, std::string& Err
     return Ok;
 }
 
+bool PathExists(const std::string& Path) {
+    struct stat Info {};
+    return ::lstat(Path.c_str(), &Info) == 0;
+}
+
 std::string SaveTarget(const std::string& Path) {
     struct stat Link {};
     if (::lstat(Path.c_str(), &Link) != 0 || !S_ISLNK(Link.st_mode)) {

@@ -28,6 +28,9 @@ bool ReadWholeFile(const std::string& Path, std::string& Bytes, std::string& Err
 // naming the file) is put into Error.
 bool WriteFileAtomically(const std::string& Path, std::string_view Bytes, std::string& Error);
 
+// Whether anything (a file, a folder, a link even if it leads nowhere) stands at Path.
+bool PathExists(const std::string& Path);
+
 // The file a write of Path replaces: the final target when Path is a symbolic link (even a
 // chain of them), else Path itself. Empty when a link leads nowhere that could be written.
 std::string SaveTarget(const std::string& Path);

@@ -72,6 +72,15 @@ TEST_F(NotesWriting, TheSampleFileIsGb2312WithNoWhiteSpaceBetweenElements) {
               (TNotes{{"测试", "2000-01-01", "是", "千禧年"}}));
 }
 
+// Two windows (or two programs) that both found no file both write the sample; the second
+// must not replace what the first has saved since.
+TEST_F(NotesWriting, TheSampleNeverReplacesAFileThatExistsByThen) {
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    const std::string Saved = ReadBytes(FileName);
+    notes::WriteSampleNotes(FileName);
+    EXPECT_EQ(ReadBytes(FileName), Saved);
+}
+
 TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
     notes::SaveTodayNotes(FileName, Texts({A}));
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 4}}));
