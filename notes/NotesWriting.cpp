@@ -6,15 +6,11 @@
 #include "platform/Files.h"
 #include "platform/SaveLock.h"
 
-#include <array>
 #include <functional>
 #include <optional>
 
 namespace notes {
 namespace {
-
-constexpr std::array<const char*, 4> NoteElementNames = {TitleName, WhenName, RemindName,
-                                                         ContentName};
 
 // The root's child elements named Name, in file order.
 std::vector<platform::XmlNode> DaysNamed(const platform::XmlNode& Root, std::string_view Name) {
@@ -55,10 +51,10 @@ void Rewrite(std::vector<platform::XmlNode>& Days, const TNotes& Notes) {
         Child.Remove();
     }
     for (const TNote& Note : Notes) {
-        Day.AppendElement(NoteElementNames[0], Note.Title);
-        Day.AppendElement(NoteElementNames[1], Note.When);
-        Day.AppendElement(NoteElementNames[2], Note.Remind);
-        Day.AppendElement(NoteElementNames[3], Note.Content);
+        Day.AppendElement(TitleName, Note.Title);
+        Day.AppendElement(WhenName, Note.When);
+        Day.AppendElement(RemindName, Note.Remind);
+        Day.AppendElement(ContentName, Note.Content);
     }
 }
 

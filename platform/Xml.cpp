@@ -324,10 +324,6 @@ private:
 
 } // namespace
 
-long XmlNode::Line() const {
-    return xmlGetLineNo(FNode);
-}
-
 bool XmlNode::IsElement() const {
     return FNode->type == XML_ELEMENT_NODE;
 }

@@ -22,8 +22,6 @@ public:
     explicit XmlNode(_xmlNode* Node) : FNode(Node) {}
 
     bool IsElement() const;
-    // The line of the file on which the node begins.
-    long Line() const;
     // The element's name; empty for any other kind of node.
     std::string_view Name() const;
     bool NameIs(std::string_view Name) const { return IsElement() && this->Name() == Name; }
