@@ -1,6 +1,7 @@
-// The notes file's reading rule on any bytes. Four properties:
+// The notes file's reading rule on any bytes. Five properties:
 // - the reading that runs on parser events, or on the fast reader of saved files, gives what
 //   a walk over the parsed tree gives;
+// - a file converted into the stored form without a tree is what the tree would write;
 // - a file in the stored form spliced with a new note of today reads with it;
 // - a sound file can be saved unless a part of it is reported as unwritable, and saved
 //   again it reads back with the same notes;
@@ -8,6 +9,7 @@
 
 #include "notes/NotesDocument.h"
 #include "notes/NotesReading.h"
+#include "notes/StoredFormConversion.h"
 #include "notes/StoredFormSplice.h"
 #include "platform/Xml.h"
 #include "platform/XmlSavedForm.h"
@@ -109,6 +111,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         return 0;
     }
 
+    // A file converted into the stored form without a tree is what the tree would write.
+    const std::optional<std::string> Converted = ConvertToStoredForm(Bytes);
+
     // What reads can be saved, unless a part of it is reported as unwritable; saved again
     // (without the crash-safe file write), the notes read the same.
     std::string Saved;
@@ -116,6 +121,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     const bool Unwritable = UnwritablePart(Document, "Notes.xml").has_value();
     const bool Written = NotesFileBytes(Document, Saved, Error);
     Check(Written || Unwritable);
+    Check(!Converted || (Written && *Converted == Saved));
     if (Written) {
         const TNotesRead After = ReadNotesFrom(Saved, Selections[0]);
         Check(After.Ok == Before.Ok && After.Notes == Before.Notes);

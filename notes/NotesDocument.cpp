@@ -1,5 +1,6 @@
 #include "notes/NotesDocument.h"
 
+#include "notes/StoredFormConversion.h"
 #include "notes/UNotesFile.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -64,8 +65,9 @@ std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
 std::string UnwritablePartOf(const std::string& FileName) {
     std::string Bytes;
     std::string Error;
-    // A file in the stored form is saved by splicing: its bytes are kept as they stand.
-    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes)) {
+    // A file in the stored form, or one that converts into it, is saved by splicing.
+    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes) ||
+        ConvertToStoredForm(Bytes)) {
         return {};
     }
     platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);

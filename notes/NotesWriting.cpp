@@ -1,6 +1,7 @@
 #include "notes/NotesDocument.h"
 #include "notes/NotesError.h"
 #include "notes/ReadingRule.h"
+#include "notes/StoredFormConversion.h"
 #include "notes/StoredFormSplice.h"
 #include "notes/UNotesFile.h"
 #include "platform/Files.h"
@@ -76,8 +77,9 @@ void Merge(TNotes& Notes, const std::vector<std::string>& Texts) {
 
 // Reads the file, changes the notes of the day elements named Today (none when Today is
 // empty) and saves the file, all under the file's save lock. A file in the stored form is
-// spliced; any other goes through a document tree, which the save brings into the stored
-// form. False with the reason in Error when the file cannot be read, parsed or saved.
+// spliced, one that can be converted into it is converted and spliced, and any other goes
+// through a document tree, which the save brings into the stored form. False with the reason in
+// Error when the file cannot be read, parsed or saved.
 bool ChangeToday(const std::string& FileName, std::string_view Today,
                  const std::function<TDayFate(TNotes&)>& Change, std::string& Error) {
     const std::optional<platform::TFileLock> Lock = platform::LockForSaving(FileName, Error);
@@ -91,6 +93,13 @@ bool ChangeToday(const std::string& FileName, std::string_view Today,
     if (std::optional<std::string> Spliced = SpliceToday(Bytes, Today, Change)) {
         Bytes = std::string();
         return platform::WriteFileAtomically(FileName, *Spliced, Error);
+    }
+    if (std::optional<std::string> Converted = ConvertToStoredForm(Bytes)) {
+        if (std::optional<std::string> Spliced = SpliceToday(*Converted, Today, Change)) {
+            Bytes = std::string();
+            Converted = std::nullopt;
+            return platform::WriteFileAtomically(FileName, *Spliced, Error);
+        }
     }
     platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);
     if (!Document) {

@@ -141,6 +141,14 @@ bool AppendEncoded(std::string& Out, std::string_view Text, bool References) {
 
 } // namespace
 
+bool AppendSavedFormName(std::string& Out, std::string_view Name) {
+    return AppendEncoded(Out, Name, false);
+}
+
+bool AppendSavedFormText(std::string& Out, std::string_view Text) {
+    return AppendEncoded(Out, Text, true);
+}
+
 bool AppendSavedFormStartTag(std::string& Out, std::string_view Name) {
     Out += '<';
     if (!AppendEncoded(Out, Name, false)) {

@@ -14,6 +14,10 @@ namespace platform {
 // character that XML cannot hold at all, or when Name holds one that GB2312 lacks.
 bool AppendSavedFormElement(std::string& Out, std::string_view Name, std::string_view Text);
 
+// Appends a name, or a text, in GB2312 as AppendSavedFormElement writes them.
+bool AppendSavedFormName(std::string& Out, std::string_view Name);
+bool AppendSavedFormText(std::string& Out, std::string_view Text);
+
 // Appends "<Name>" or "</Name>" in GB2312; false as for AppendSavedFormElement.
 bool AppendSavedFormStartTag(std::string& Out, std::string_view Name);
 bool AppendSavedFormEndTag(std::string& Out, std::string_view Name);

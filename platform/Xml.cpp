@@ -243,14 +243,18 @@ struct TEventSink {
         return {reinterpret_cast<const char*>(Data), static_cast<std::size_t>(Size)};
     }
 
-    static void Start(void* Context, const xmlChar* Name, const xmlChar*, const xmlChar*, int,
-                      const xmlChar**, int, int, const xmlChar**) {
+    static void Start(void* Context, const xmlChar* Name, const xmlChar* Prefix, const xmlChar*,
+                      int Namespaces, const xmlChar**, int Attributes, int, const xmlChar**) {
         if (!TParseState::DepthAllowed(Context)) {
             return;
         }
         TParseState& Sink = TParseState::Of(Context);
         Sink.SawRoot = true;
-        Sink.Handler->StartElement(Sink.Depth++, reinterpret_cast<const char*>(Name));
+        const int Depth = Sink.Depth++;
+        Sink.Handler->StartElement(Depth, reinterpret_cast<const char*>(Name));
+        if (Prefix != nullptr || Namespaces > 0 || Attributes > 0) {
+            Sink.Handler->Attributes(Depth);
+        }
     }
     static void End(void* Context, const xmlChar*, const xmlChar*, const xmlChar*) {
         TParseState& Sink = TParseState::Of(Context);

@@ -53,6 +53,9 @@ class XmlEventHandler {
 public:
     virtual ~XmlEventHandler() = default;
     virtual void StartElement(int Depth, std::string_view Name) = 0;
+    // Follows StartElement when the element has attributes, namespace declarations or a
+    // prefix.
+    virtual void Attributes(int /*Depth*/) {}
     virtual void EndElement(int Depth) = 0;
     // A piece of character data; one text may come in several pieces.
     virtual void Characters(int Depth, std::string_view Text) = 0;

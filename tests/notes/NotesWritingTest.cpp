@@ -1,4 +1,6 @@
+#include "notes/NotesDocument.h"
 #include "notes/NotesError.h"
+#include "notes/StoredFormConversion.h"
 #include "notes/UNotesFile.h"
 #include "platform/Xml.h"
 
@@ -159,6 +161,50 @@ TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
     }
     Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "读书")); });
     Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "开会")); });
+}
+
+// A file not in the stored form is brought into it without a tree when it holds only
+// elements and text, giving the bytes a tree would; anything else is left to the tree.
+TEST(NotesConversion, GivesTheBytesOfATreeOrNothing) {
+    const std::string Day = DayElement("2024-05-01", NoteElements("开会", "", "否", "a&amp;b"));
+    struct Case {
+        const char* What;
+        std::string Bytes;
+        bool Converts;
+    };
+    const Case Cases[] = {
+        {"UTF-8 with line breaks",
+         NotesDocument("\n  " + Day + "\n  " + DayElement("2024-04-30", "\n\t") + "\n"), true},
+        {"GB2312 without a declaration of its own form",
+         "<?xml version='1.0' encoding='gb2312'?>\r\n<r>\r\n<Date2024-05-01>"
+         "<\xB1\xEA\xCC\xE2> x\r\ny </\xB1\xEA\xCC\xE2></Date2024-05-01></r>",
+         true},
+        {"text beside the notes and inside them",
+         NotesDocument(
+             DayElement("2024-05-01", " 散 " + NoteElements(" ", "<![CDATA[<龘>]]>", "", "\r")) +
+             "尾"),
+         true},
+        {"characters that GB2312 lacks in texts",
+         NotesDocument(DayElement("2024-05-01", NoteElements("😀", "", "", ""))), true},
+        {"a comment", NotesDocument(Day + "<!--c-->"), false},
+        {"an attribute", NotesDocument("<Date2024-05-01 a='1'/>"), false},
+        {"a namespace", "<r xmlns='urn:x'>" + Day + "</r>", false},
+        {"CDATA among a day's children", NotesDocument(DayElement("2024-05-01", "<![CDATA[x]]>")),
+         false},
+        {"a name GB2312 lacks", NotesDocument("<龘/>"), false},
+        {"not well-formed", NotesDocument(Day).substr(0, 60), false},
+    };
+    for (const Case& C : Cases) {
+        const std::optional<std::string> Converted = notes::ConvertToStoredForm(C.Bytes);
+        EXPECT_EQ(Converted.has_value(), C.Converts) << C.What;
+        std::string Error;
+        platform::XmlDocument Document = platform::XmlDocument::Parse(C.Bytes, Error);
+        std::string ByTree;
+        if (Converted) {
+            ASSERT_TRUE(Document && notes::NotesFileBytes(Document, ByTree, Error)) << C.What;
+            EXPECT_EQ(*Converted, ByTree) << C.What;
+        }
+    }
 }
 
 TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
