@@ -294,3 +294,20 @@ TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
     WriteBytes(FileName, NotesDocument(GoodDay + "<!--a-->"));
     EXPECT_EQ(notes::UnwritablePartOf(FileName), "");
 }
+
+// Each save removes what interrupted saves of its own file left, and nothing else.
+TEST_F(NotesFaults, LeftoversOfInterruptedSavesGoWithTheNextSaveOfTheirFile) {
+    WriteBytes(notes::NotesFileName(), NotesDocument(GoodDay));
+    for (const char* Name :
+         {"Notes.xml.tmp-a1B2c3", "Config.ini.tmp-x9Y8z7", "Notes.xml.bak", "Notes.xml.tmp-"}) {
+        WriteBytes(PathOf(Name), "left over");
+    }
+    const auto Present = [&](const char* Name) { return std::filesystem::exists(PathOf(Name)); };
+    notes::SaveSettings(1, true, 5);
+    EXPECT_FALSE(Present("Config.ini.tmp-x9Y8z7"));
+    EXPECT_TRUE(Present("Notes.xml.tmp-a1B2c3"));
+    notes::SaveTodayNotes(notes::NotesFileName(), {"a", "b", "c", "d"});
+    EXPECT_FALSE(Present("Notes.xml.tmp-a1B2c3"));
+    EXPECT_TRUE(Present("Notes.xml.bak"));
+    EXPECT_TRUE(Present("Notes.xml.tmp-"));
+}
