@@ -1,17 +1,23 @@
-// The notes file's reading rule on any bytes. Three properties:
+// The notes file's reading rule on any bytes. Five properties:
 // - the reading that runs on parser events, or on the fast reader of saved files, gives what
 //   a walk over the parsed tree gives;
-// - a sound file that is saved again reads back with the same notes;
+// - a file converted into the stored form without a tree is what the tree would write;
+// - a file in the stored form spliced with a new note of today reads with it;
+// - a sound file can be saved unless a part of it is reported as unwritable, and saved
+//   again it reads back with the same notes;
 // - nothing crashes, leaks or runs away.
 
 #include "notes/NotesDocument.h"
 #include "notes/NotesReading.h"
+#include "notes/StoredFormConversion.h"
+#include "notes/StoredFormSplice.h"
 #include "platform/Xml.h"
 #include "platform/XmlSavedForm.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -29,27 +35,34 @@ bool Selected(std::string_view Name, const TDaySelection& Selection) {
 // The reading rule as plainly as it can be said, over the tree.
 TNotesRead TreeReading(const platform::XmlDocument& Document, const TDaySelection& Selection) {
     TNotesRead Result;
-    std::size_t Count = 0;
+    const std::array<std::string_view, 4> Names = {TitleName, WhenName, RemindName, ContentName};
     for (const platform::XmlNode& Day : Document.Root().Children()) {
         if (!Day.IsElement() || !Selected(Day.Name(), Selection)) {
             continue;
         }
         Result.DayFound = true;
-        std::vector<std::string> Texts;
-        for (const platform::XmlNode& Child : Day.Children()) {
-            const std::string_view Name = Child.Name();
-            if (Name == TitleName || Name == WhenName || Name == RemindName ||
-                Name == ContentName) {
-                Texts.push_back(Child.Text());
+        std::array<std::string, 4> Parts;
+        std::array<bool, 4> Has = {};
+        const auto Deliver = [&] {
+            if (Has[0] || Has[1] || Has[2] || Has[3]) {
+                Result.Notes.push_back({Parts[0], Parts[1], Parts[2], Parts[3]});
             }
-            if (++Count % 4 == 0) {
-                if (Texts.size() < 4) {
-                    return Result;
+            Parts = {};
+            Has = {};
+        };
+        for (const platform::XmlNode& Child : Day.Children()) {
+            for (std::size_t Part = 0; Part < Names.size(); ++Part) {
+                if (!Child.NameIs(Names[Part])) {
+                    continue;
                 }
-                Result.Notes.push_back({Texts[0], Texts[1], Texts[2], Texts[3]});
-                Texts.clear();
+                if (Part == 0 || Has[Part]) {
+                    Deliver();
+                }
+                Parts[Part] = Child.Text();
+                Has[Part] = true;
             }
         }
+        Deliver();
     }
     Result.Ok = true;
     return Result;
@@ -82,16 +95,34 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Check(Events.Ok == Tree.Ok && Events.DayFound == Tree.DayFound &&
               Events.Notes == Tree.Notes);
     }
+    // A stored-form file spliced with one more note of today holds today's notes and it.
+    TNotes Changed;
+    const std::optional<std::string> Spliced =
+        SpliceToday(Bytes, "Date2024-05-01", [&](TNotes& Notes) {
+            Notes.push_back({"t", "w", "是", "c"});
+            Changed = Notes;
+            return TDayFate::Keep;
+        });
+    Check(!Spliced || ReadNotesFrom(*Spliced, Selections[1]).Notes == Changed);
+
     const TAlarmsRead Alarms = ReadAlarmsFrom(Bytes, "Date2024-05-01");
     Check(Document || (!Alarms.Ok && Alarms.Slots == TNoteAlarms{}));
     if (!Document) {
         return 0;
     }
 
-    // Saved again (without the crash-safe file write), the notes read the same.
+    // A file converted into the stored form without a tree is what the tree would write.
+    const std::optional<std::string> Converted = ConvertToStoredForm(Bytes);
+
+    // What reads can be saved, unless a part of it is reported as unwritable; saved again
+    // (without the crash-safe file write), the notes read the same.
     std::string Saved;
     const TNotesRead Before = ReadNotesFrom(Bytes, Selections[0]);
-    if (NotesFileBytes(Document, Saved, Error)) {
+    const bool Unwritable = UnwritablePart(Document, "Notes.xml").has_value();
+    const bool Written = NotesFileBytes(Document, Saved, Error);
+    Check(Written || Unwritable);
+    Check(!Converted || (Written && *Converted == Saved));
+    if (Written) {
         const TNotesRead After = ReadNotesFrom(Saved, Selections[0]);
         Check(After.Ok == Before.Ok && After.Notes == Before.Notes);
     }

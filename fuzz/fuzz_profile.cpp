@@ -1,11 +1,13 @@
 // The profile (INI) reader and writer on any text: a written key reads back, the other keys
-// keep their values, writing twice changes nothing more, and nothing crashes.
+// keep their values, writing twice changes nothing more, a byte-order mark in front changes
+// nothing but stays, and nothing crashes.
 
 #include "platform/ProfileFile.h"
 
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 
 namespace {
@@ -34,5 +36,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
               platform::FindProfileValue(Text, "NoteSet", Key));
     }
     Check(platform::SetProfileValue(Written, "NoteSet", "Alarm", "1") == Written);
+
+    // A byte-order mark before the text changes no value, and a write keeps it in front.
+    constexpr std::string_view Mark = "\xEF\xBB\xBF";
+    if (Text.substr(0, Mark.size()) != Mark) {
+        const std::string Marked = std::string(Mark) + std::string(Text);
+        for (const std::string_view Key : Keys) {
+            Check(platform::FindProfileValue(Marked, "NoteSet", Key) ==
+                  platform::FindProfileValue(Text, "NoteSet", Key));
+        }
+        Check(platform::SetProfileValue(Marked, "NoteSet", "Alarm", "1") ==
+              std::string(Mark) + Written);
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 // The program entry: chooses the windowing platform, sets up the application and runs the
 // main window until it closes.
 
+#include "main/GuardedApplication.h"
 #include "main/PlatformChoice.h"
 #include "main/UMain.h"
 
@@ -18,7 +19,7 @@ int main(int argc, char* argv[]) {
 
     QApplication::setApplicationName(QStringLiteral("ruxa-calendar"));
     QGuiApplication::setDesktopFileName(QStringLiteral("ruxa-calendar"));
-    QApplication Application(argc, argv);
+    TGuardedApplication Application(argc, argv);
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/main/ruxa-calendar.svg")));
 
     auto* Window = new TfrmManyYear;

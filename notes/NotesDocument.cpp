@@ -1,9 +1,11 @@
 #include "notes/NotesDocument.h"
 
+#include "notes/StoredFormConversion.h"
 #include "notes/UNotesFile.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/Files.h"
+#include "platform/XmlSavedForm.h"
 
 namespace notes {
 
@@ -15,19 +17,20 @@ std::string TodayDayName() {
     return "Date" + FormatDateTime("yyyy-mm-dd", platform::Now());
 }
 
-platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error) {
-    std::string Bytes;
-    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
-        return {};
-    }
-    platform::XmlDocument Document = platform::XmlDocument::Parse(Bytes, Error);
+platform::XmlDocument ParseNotesDocument(std::string&& Bytes, const std::string& FileName,
+                                         std::string& Error) {
+    platform::XmlDocument Document = platform::XmlDocument::Parse(std::move(Bytes), Error);
     if (!Document) {
-        Error = FileName + ": " + Error;
+        Error = "便签文件 " + FileName + " " + Error;
     }
     return Document;
 }
 
-bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
+namespace {
+
+// The document in the form the notes file stores: no white space between elements, and the
+// CDATA sections inside notes made text.
+void TakeStoredForm(platform::XmlDocument& Document) {
     platform::XmlNode Root = Document.Root();
     Root.RemoveBlankChildren();
     for (platform::XmlNode Day : Root.Children()) {
@@ -43,14 +46,48 @@ bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::st
             }
         }
     }
+}
+
+} // namespace
+
+std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
+                                          const std::string& FileName) {
+    TakeStoredForm(Document);
+    const auto Part = Document.FirstUnwritable(NotesEncoding);
+    if (!Part) {
+        return std::nullopt;
+    }
+    return "便签文件 " + FileName + " 第 " + std::to_string(Part->Line) + " 行的“" + Part->Text +
+           "”含有 GB2312 "
+           "编码无法保存的字符，因此这个文件不能再保存；文件保持原样，请先改正这一处。";
+}
+
+std::string UnwritablePartOf(const std::string& FileName) {
+    std::string Bytes;
+    std::string Error;
+    // A file in the stored form, or one that converts into it, is saved by splicing.
+    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes) ||
+        ConvertToStoredForm(Bytes)) {
+        return {};
+    }
+    platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);
+    return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
+}
+
+bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
+    TakeStoredForm(Document);
     return Document.Save(NotesEncoding, Bytes, Error);
 }
 
 bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
                        std::string& Error) {
+    if (const std::optional<std::string> Part = UnwritablePart(Document, FileName)) {
+        Error = *Part;
+        return false;
+    }
     std::string Bytes;
     if (!NotesFileBytes(Document, Bytes, Error)) {
-        Error = FileName + ": " + Error;
+        Error = "便签文件 " + FileName + " 无法保存：" + Error;
         return false;
     }
     return platform::WriteFileAtomically(FileName, Bytes, Error);

@@ -4,6 +4,7 @@
 
 #include "platform/Xml.h"
 
+#include <optional>
 #include <string>
 
 namespace notes {
@@ -15,16 +16,25 @@ inline constexpr const char* RemindName = "提醒";
 inline constexpr const char* ContentName = "内容";
 inline constexpr const char* NotesEncoding = "GB2312";
 
-// Reads and parses the file; an empty document and the reason in Error on failure.
-platform::XmlDocument LoadNotesDocument(const std::string& FileName, std::string& Error);
+// Parses the file's bytes, which it takes over and frees as soon as the parser has its own
+// copy; an empty document and the reason (in Chinese, naming the file) in Error on failure.
+platform::XmlDocument ParseNotesDocument(std::string&& Bytes, const std::string& FileName,
+                                         std::string& Error);
+
+// The report of the first part of the document, once in the stored form of NotesFileBytes,
+// that the notes file's encoding cannot hold (an element name with a character outside
+// GB2312, say): in Chinese, naming the file and the line. Empty when it can be saved.
+std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
+                                          const std::string& FileName);
 
 // The document as the notes file stores it: GB2312, with no white space between elements
 // and the CDATA sections inside notes written as text. False with the reason in Error when
 // it cannot be encoded.
 bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error);
 
-// Writes the document crash-safely in the form of NotesFileBytes.
-// False with the reason in Error when it cannot be written; the old file is then intact.
+// Writes the document crash-safely in the form of NotesFileBytes. False with the reason (in
+// Chinese, naming the file) in Error when it cannot be written, an unwritable part included;
+// the old file is then intact.
 bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileName,
                        std::string& Error);
 

@@ -1,10 +1,11 @@
 #include "notes/NotesReading.h"
 
 #include "notes/NotesDocument.h"
+#include "notes/ReadingRule.h"
 #include "platform/Files.h"
 #include "platform/Xml.h"
 
-#include <array>
+#include <exception>
 #include <optional>
 
 namespace notes {
@@ -17,158 +18,100 @@ bool IsSelected(std::string_view Name, const TDaySelection& Selection) {
     return Name == Selection.Today && (Selection.SampleToo || Name != SampleDayName);
 }
 
-bool IsNoteName(std::string_view Name) {
-    return Name == TitleName || Name == WhenName || Name == RemindName || Name == ContentName;
-}
-
-bool IsBlank(std::string_view Text) {
-    return Text.find_first_not_of(" \t\r\n") == std::string_view::npos;
-}
-
-// The reading rule, applied while the file is parsed, without building a tree. The children
-// of each selected day element are counted, and the count runs on over all of them, while
-// the gathered texts start afresh in each day element; at every fourth child the texts
-// gathered make a note, handed to Deliver. A note with fewer than Needed texts ends the
-// reading there. A child is an element, a comment or instruction, or a text that is not
-// only white space; a note element's text is all the character data inside it.
-template <typename Deliver> class TReadingRule : public platform::XmlEventHandler {
+// The reading rule (notes/ReadingRule.h), applied while the file is parsed, without building
+// a tree. A note element's text is all the character data inside it.
+class TReadingEvents : public platform::XmlEventHandler {
 public:
-    TReadingRule(const TDaySelection& Selection, std::size_t Needed, Deliver DeliverNote)
-        : FSelection(Selection), FNeeded(Needed), FDeliver(std::move(DeliverNote)) {}
+    TReadingEvents(const TDaySelection& Selection, TNoteGatherer::TDeliver Deliver)
+        : FSelection(Selection), FGatherer(std::move(Deliver)) {}
 
-    bool Failed() const { return FFailed; }
-
-    bool WantsText() const override { return FInDay && !FFailed; }
     bool DayFound() const { return FDayFound; }
 
+    bool WantsText() const override { return FPart != TNotePart::None; }
+
     void StartElement(int Depth, std::string_view Name) override {
-        if (FFailed) {
-            return;
-        }
         if (Depth == 1) {
             FInDay = IsSelected(Name, FSelection);
             FDayFound = FDayFound || FInDay;
-            FGathered = 0;
         } else if (Depth == 2 && FInDay) {
-            EndRun();
-            FCapturing = IsNoteName(Name);
-            FCapture.clear();
+            FPart = NotePartOf(Name);
+            FText.clear();
         }
     }
 
     void EndElement(int Depth) override {
-        if (FFailed || !FInDay) {
+        if (!FInDay) {
             return;
         }
         if (Depth == 1) {
-            EndRun();
+            FGatherer.EndDay();
             FInDay = false;
         } else if (Depth == 2) {
-            if (FCapturing) {
-                FTexts[FGathered++] = std::move(FCapture);
-                FCapturing = false;
-            }
-            Count();
+            FGatherer.Part(FPart, std::move(FText));
+            FText = std::string();
+            FPart = TNotePart::None;
         }
     }
 
-    void Characters(int Depth, std::string_view Text) override {
-        Data(Depth, Text, TRun::Text, !IsBlank(Text));
-    }
-
-    void CData(int Depth, std::string_view Text) override { Data(Depth, Text, TRun::CData, true); }
-
-    void Other(int Depth) override {
-        if (!FFailed && FInDay && Depth == 2) {
-            EndRun();
-            Count();
+    void Characters(int Depth, std::string_view Text) override { Data(Depth, Text); }
+    void TakeCharacters(int Depth, std::string&& Text) override {
+        // A long note's text comes whole from the fast reader: kept, not copied.
+        if (Depth > 2 && FPart != TNotePart::None && FText.empty()) {
+            FText = std::move(Text);
+        } else {
+            Data(Depth, Text);
         }
     }
+    void CData(int Depth, std::string_view Text) override { Data(Depth, Text); }
+    void Other(int) override {}
 
 private:
-    enum class TRun { None, Text, CData };
-
-    // Character data of one Kind: among a day element's children it continues or starts a
-    // run, which counts as a child once any of its pieces Counts; inside a note element it
-    // is part of the note's text.
-    void Data(int Depth, std::string_view Text, TRun Kind, bool Counts) {
-        if (FFailed || !FInDay) {
-            return;
+    void Data(int Depth, std::string_view Text) {
+        if (Depth > 2 && FPart != TNotePart::None) {
+            FText += Text;
         }
-        if (Depth == 2) {
-            if (FRun != Kind) {
-                EndRun();
-                FRun = Kind;
-            }
-            FRunCounts = FRunCounts || Counts;
-        } else if (Depth > 2 && FCapturing) {
-            FCapture += Text;
-        }
-    }
-
-    // Ends a run of character data among a day element's children: one child, unless it
-    // was only white space between elements.
-    void EndRun() {
-        if (FRun != TRun::None && FRunCounts) {
-            Count();
-        }
-        FRun = TRun::None;
-        FRunCounts = false;
-    }
-
-    void Count() {
-        if (FFailed || ++FCount % 4 != 0) {
-            return;
-        }
-        if (FGathered < FNeeded) {
-            FFailed = true;
-            return;
-        }
-        FDeliver(FTexts);
-        FGathered = 0;
     }
 
     const TDaySelection& FSelection;
-    const std::size_t FNeeded;
-    Deliver FDeliver;
-    bool FFailed = false;
+    TNoteGatherer FGatherer;
     bool FDayFound = false;
     bool FInDay = false;
-    std::size_t FCount = 0;
-    std::array<std::string, 4> FTexts;
-    std::size_t FGathered = 0;
-    bool FCapturing = false;
-    std::string FCapture;
-    TRun FRun = TRun::None;
-    bool FRunCounts = false;
+    TNotePart FPart = TNotePart::None;
+    std::string FText;
 };
 
 struct TWalk {
     bool Parsed = false;   // the file is well-formed; else nothing read counts
-    bool Ok = false;       // parsed, and no note lacked a text
     bool DayFound = false; // a day element was selected
 };
 
-template <typename Deliver>
-TWalk Walk(std::string_view Bytes, const TDaySelection& Selection, std::size_t Needed,
-           Deliver DeliverNote) {
-    TReadingRule<Deliver> Rule(Selection, Needed, std::move(DeliverNote));
-    std::string Error;
+// Reads Bytes by the rule. Running out of memory, or any other exception, is a failed read:
+// the readers are called from timers and event handlers, which an exception must not leave.
+TWalk Walk(std::string_view Bytes, const TDaySelection& Selection,
+           TNoteGatherer::TDeliver Deliver) {
     TWalk Result;
-    Result.Parsed = platform::ReadXmlEvents(Bytes, Rule, Error);
-    Result.Ok = Result.Parsed && !Rule.Failed();
-    Result.DayFound = Result.Parsed && Rule.DayFound();
+    try {
+        TReadingEvents Events(Selection, std::move(Deliver));
+        std::string Error;
+        Result.Parsed = platform::ReadXmlEvents(Bytes, Events, Error);
+        Result.DayFound = Result.Parsed && Events.DayFound();
+    } catch (const std::exception&) {
+        Result = TWalk{};
+    }
     return Result;
 }
 
-// The file's bytes; none when it cannot be read.
+// The file's bytes; none when it cannot be read (for lack of memory too).
 std::optional<std::string> ReadBytes(const std::string& FileName) {
-    std::string Bytes;
-    std::string Error;
-    if (!platform::ReadWholeFile(FileName, Bytes, Error)) {
-        return std::nullopt;
+    try {
+        std::string Bytes;
+        std::string Error;
+        if (platform::ReadWholeFile(FileName, Bytes, Error)) {
+            return Bytes;
+        }
+    } catch (const std::exception&) {
     }
-    return Bytes;
+    return std::nullopt;
 }
 
 } // namespace
@@ -177,12 +120,10 @@ TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection)
     // The notes are handed out only once the whole file has parsed, as if it had been read
     // whole before the walk.
     TNotes Notes;
-    const TWalk Walked = Walk(Bytes, Selection, 4, [&](std::array<std::string, 4>& Texts) {
-        Notes.push_back(
-            {std::move(Texts[0]), std::move(Texts[1]), std::move(Texts[2]), std::move(Texts[3])});
-    });
+    const TWalk Walked =
+        Walk(Bytes, Selection, [&](TNote&& Note) { Notes.push_back(std::move(Note)); });
     TNotesRead Result;
-    Result.Ok = Walked.Ok;
+    Result.Ok = Walked.Parsed;
     Result.DayFound = Walked.DayFound;
     if (Walked.Parsed) {
         Result.Notes = std::move(Notes);
@@ -193,14 +134,14 @@ TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection)
 TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today) {
     TNoteAlarms Slots;
     std::size_t Note = 0;
-    const TWalk Walked = Walk(Bytes, {Today, true}, 3, [&](std::array<std::string, 4>& Texts) {
-        if (Note < Slots.size() && Texts[2] == "是") {
-            Slots[Note] = {std::move(Texts[0]), std::move(Texts[1])};
+    const TWalk Walked = Walk(Bytes, {Today, true}, [&](TNote&& Read) {
+        if (Note < Slots.size() && Read.Remind == "是") {
+            Slots[Note] = {std::move(Read.Title), std::move(Read.When)};
         }
         ++Note;
     });
     TAlarmsRead Result;
-    Result.Ok = Walked.Ok;
+    Result.Ok = Walked.Parsed;
     if (Walked.Parsed) {
         Result.Slots = std::move(Slots);
     }

@@ -23,8 +23,8 @@ struct TNote {
 
 using TNotes = std::vector<TNote>;
 
-// What a reading delivered. Ok is false when the file could not be read or parsed, or when
-// a group of children lacked a text; Notes then holds what was read before the fault.
+// What a reading delivered, by the one reading rule of notes/ReadingRule.h. Ok is false when
+// the file could not be read or parsed; Notes is then empty.
 struct TNotesRead {
     TNotes Notes;
     bool Ok = false;
@@ -56,7 +56,9 @@ inline constexpr const char* SampleDayName = "Date2000-01-01";
 // "Date" + today as "yyyy-mm-dd".
 std::string TodayDayName();
 
-// Writes a new file holding only the sample note. Throws ENotesError when it cannot be saved.
+// Writes a new file holding only the sample note, under the file's save lock; a file that
+// exists by the time the lock is held (made by another process since the caller looked) is
+// left as it is. Throws ENotesError when it cannot be saved.
 void WriteSampleNotes(const std::string& FileName);
 
 // OnlyToday false: every day element except the sample one. OnlyToday true: the day
@@ -67,19 +69,30 @@ TNotesRead LoadNotes(const std::string& FileName, bool OnlyToday);
 TNotesRead ReadTodayNotes(const std::string& FileName);
 
 // Today's alarms: slot k belongs to the k-th note of today and holds its title and time when
-// its reminder is "是". Only the first three texts of a note are needed; notes after the
-// tenth are read but fill no slot.
+// its reminder is "是"; notes after the tenth are read but fill no slot.
 TAlarmsRead ReadTodayAlarms(const std::string& FileName);
 
 // Merges the notes, given as a flat list of four texts per note (title, time, reminder,
-// content; a trailing incomplete group is ignored), into today's day element of the file as
-// it is on disk now, and saves it. A stored note at the same position with the same title is
-// overwritten; any other note is appended. Throws ENotesError with the parser's message when
-// the file cannot be read or parsed (nothing is written) and when the save fails.
+// content; a trailing incomplete group is ignored), into today's notes in the file as it is
+// on disk now, and saves it, holding the file's save lock throughout. Today's notes are those
+// the readers see (notes/ReadingRule.h), from every day element named as today's; a given
+// note whose title equals that of the stored note at the same position overwrites its time,
+// reminder and content, any other is appended. Today's notes are then written back in the
+// stored form into the first of those day elements, and the others are removed, so no note
+// is lost or repeated (what the rule passes over inside them, such as comments, goes).
+// Throws ENotesError, in Chinese and naming the file, when the file cannot be read, parsed or
+// saved; nothing is written then.
 void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>& Texts);
 
-// Removes today's first note with this title (today's day element too when it becomes
-// empty) and saves the file. False when the file cannot be read, parsed or saved.
-bool DeleteNote(const std::string& FileName, const std::string& Title);
+// Removes today's first note with this title the same way (today's day element too when no
+// note is left) and saves the file, holding the save lock. False when the file cannot be
+// read, parsed or saved; Error, when given, then gets the reason in Chinese, naming the file.
+bool DeleteNote(const std::string& FileName, const std::string& Title,
+                std::string* Error = nullptr);
+
+// The report of a part of the file that could never be saved back (see
+// platform::XmlDocument::FirstUnwritable), in Chinese with its line; empty when there is none
+// or the file does not read.
+std::string UnwritablePartOf(const std::string& FileName);
 
 } // namespace notes

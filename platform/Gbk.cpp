@@ -109,10 +109,29 @@ std::size_t GbkRunLength(std::string_view Bytes) {
 
 bool GbkToUtf8(std::string_view Gbk, std::string& Utf8, std::size_t& ErrorOffset) {
     const TGbkTable& Codes = Table();
-    // No character grows beyond three bytes; the fourth spare byte lets every code be copied
-    // whole.
+    // The exact length first, so that a long text takes no more memory than it needs; the
+    // fourth spare byte lets every code be copied whole.
+    std::size_t Needed = 0;
+    for (std::size_t I = 0; I < Gbk.size();) {
+        const auto Byte = static_cast<unsigned char>(Gbk[I]);
+        if (Byte < 0x80) {
+            ++Needed;
+            ++I;
+            continue;
+        }
+        const TCode* Code = I + 1 < Gbk.size()
+                                ? Codes.Double(Byte, static_cast<unsigned char>(Gbk[I + 1]))
+                                : nullptr;
+        const bool Double = Code != nullptr && Code->Length != 0;
+        Code = Double ? Code : &Codes.Single(Byte);
+        if (Code->Length == 0) {
+            break;
+        }
+        Needed += Code->Length;
+        I += Double ? 2 : 1;
+    }
     const std::size_t Start = Utf8.size();
-    Utf8.resize(Start + Gbk.size() * 3 + 4);
+    Utf8.resize(Start + Needed + 4);
     char* Out = Utf8.data() + Start;
     const auto* In = reinterpret_cast<const unsigned char*>(Gbk.data());
     const std::size_t Size = Gbk.size();

@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/Files.h"
+#include "platform/SaveLock.h"
 
 #include <cerrno>
 #include <limits>
@@ -167,11 +168,22 @@ std::optional<std::uint32_t> ParseDigits(std::string_view Digits, unsigned Base,
     return static_cast<std::uint32_t>(Value);
 }
 
+// A UTF-8 byte-order mark that some editors put at the start of the file: it belongs to no
+// line, and a write puts it back where it was.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
+
+std::string_view WithoutByteOrderMark(std::string_view Text) {
+    if (Text.substr(0, ByteOrderMark.size()) == ByteOrderMark) {
+        Text.remove_prefix(ByteOrderMark.size());
+    }
+    return Text;
+}
+
 } // namespace
 
 std::optional<std::string> FindProfileValue(std::string_view Text, std::string_view Section,
                                             std::string_view Key) {
-    const std::vector<TLine> Lines = SplitLines(Text);
+    const std::vector<TLine> Lines = SplitLines(WithoutByteOrderMark(Text));
     const TPlace Place = Locate(Lines, Section, Key);
     if (!Place.KeyLine) {
         return std::nullopt;
@@ -181,12 +193,13 @@ std::optional<std::string> FindProfileValue(std::string_view Text, std::string_v
 
 std::string SetProfileValue(std::string_view Text, std::string_view Section, std::string_view Key,
                             std::string_view Value) {
-    const std::vector<TLine> Lines = SplitLines(Text);
+    const std::string_view Body = WithoutByteOrderMark(Text);
+    const std::vector<TLine> Lines = SplitLines(Body);
     const TPlace Place = Locate(Lines, Section, Key);
     const std::string_view Ending = LineEndingOf(Lines);
     const std::string NewLine = std::string(Key) + "=" + std::string(Value);
 
-    std::string Result;
+    std::string Result(Text.substr(0, Text.size() - Body.size()));
     Result.reserve(Text.size() + NewLine.size() + Section.size() + 8);
     for (std::size_t I = 0; I < Lines.size(); ++I) {
         if (Place.KeyLine && I == *Place.KeyLine) {
@@ -255,8 +268,12 @@ std::int32_t ReadProfileInteger(const std::string& FileName, std::string_view Se
 
 bool WriteProfileString(const std::string& FileName, std::string_view Section, std::string_view Key,
                         std::string_view Value) {
-    std::string Text;
     std::string Error;
+    const std::optional<TFileLock> Lock = LockForSaving(FileName, Error);
+    if (!Lock) {
+        return false;
+    }
+    std::string Text;
     if (!ReadWholeFile(FileName, Text, Error)) {
         struct stat Info {};
         if (::stat(FileName.c_str(), &Info) == 0 || errno != ENOENT) {

@@ -2,7 +2,8 @@
 
 // Profile (INI) files: "[Section]" lines followed by "Key=Value" lines. Section and key
 // names are matched regardless of ASCII letter case; the bytes are GBK, of which only the
-// ASCII characters matter here. Writing changes one line and keeps every other byte.
+// ASCII characters matter here. Writing changes one line and keeps every other byte. A UTF-8
+// byte-order mark at the start is not part of the first line, and is kept by a write.
 
 #include <cstdint>
 #include <optional>
@@ -30,8 +31,9 @@ std::optional<std::int32_t> ParseProfileInteger(std::string_view Value);
 std::int32_t ReadProfileInteger(const std::string& FileName, std::string_view Section,
                                 std::string_view Key, std::int32_t Default);
 
-// Writes Key into the file crash-safely, creating a missing file. False when the file exists
-// but cannot be read, or cannot be written.
+// Writes Key into the file crash-safely, creating a missing file, while holding the file's
+// save lock (platform/SaveLock.h). False when the lock cannot be taken, when the file exists
+// but cannot be read, or when it cannot be written (a file this user may not write included).
 bool WriteProfileString(const std::string& FileName, std::string_view Section, std::string_view Key,
                         std::string_view Value);
 

@@ -8,7 +8,10 @@
 #include <libxml/xmlerror.h>
 #include <libxml/xmlsave.h>
 
+#include <algorithm>
 #include <climits>
+#include <iconv.h>
+#include <unordered_map>
 
 namespace platform {
 namespace {
@@ -34,10 +37,96 @@ bool IsBlankText(const xmlNode* Node) {
     return true;
 }
 
+// Elements nest at most this deep, the parser's own limit without XML_PARSE_HUGE: a deeper
+// document is refused rather than walked.
+constexpr int MaxDepth = 256;
+
+// What a parse refused, kept beside the parser; for a reading by events also the handler.
+struct TParseState {
+    XmlEventHandler* Handler = nullptr;
+    int Depth = 0;
+    bool SawRoot = false;
+    const char* Refusal = nullptr;
+
+    static TParseState& Of(void* Context) {
+        return *static_cast<TParseState*>(static_cast<xmlParserCtxtPtr>(Context)->_private);
+    }
+
+    // Stops the parse for Reason.
+    static void Refuse(void* Context, const char* Reason) {
+        Of(Context).Refusal = Reason;
+        xmlStopParser(static_cast<xmlParserCtxtPtr>(Context));
+    }
+
+    // False, and the parse stopped, when the element that starts now nests too deep.
+    static bool DepthAllowed(void* Context) {
+        if (static_cast<xmlParserCtxtPtr>(Context)->nameNr > MaxDepth) {
+            Refuse(Context, "元素嵌套超过 256 层，不予读取");
+            return false;
+        }
+        return true;
+    }
+};
+
+// At most this many attributes on one element. The parser's check for repeated attributes
+// takes time that grows with the square of their number, so an element with very many is
+// refused before the parse; the notes file uses none.
+constexpr std::size_t MaxAttributes = 256;
+
+// Whether every start tag has at most MaxAttributes attributes, counted by their equals
+// signs outside quoted values; comments, CDATA sections and instructions are skipped. What is
+// not well-formed is left to the parser.
+bool AttributesWithinLimit(std::string_view Bytes) {
+    constexpr std::size_t None = std::string_view::npos;
+    std::size_t I = Bytes.find('<');
+    while (I != None && I + 1 < Bytes.size()) {
+        const std::string_view Rest = Bytes.substr(I);
+        std::size_t End = None;
+        if (Rest.substr(0, 4) == "<!--") {
+            End = Bytes.find("-->", I + 4);
+        } else if (Rest.substr(0, 9) == "<![CDATA[") {
+            End = Bytes.find("]]>", I + 9);
+        } else if (Rest[1] == '?') {
+            End = Bytes.find("?>", I + 2);
+        } else if (Rest[1] == '!' || Rest[1] == '/') {
+            End = I + 1;
+        } else {
+            std::size_t Count = 0;
+            std::size_t J = I + 1;
+            while (J != None && J < Bytes.size() && Bytes[J] != '>' && Bytes[J] != '<') {
+                if (Bytes[J] == '"' || Bytes[J] == '\'') {
+                    J = Bytes.find(Bytes[J], J + 1);
+                } else if (Bytes[J] == '=' && ++Count > MaxAttributes) {
+                    return false;
+                }
+                if (J != None) {
+                    ++J;
+                }
+            }
+            End = J;
+        }
+        if (End == None) {
+            return true;
+        }
+        I = Bytes.find('<', End);
+    }
+    return true;
+}
+
 // Stops the parse at a document type declaration: with no DTD there are no entity
 // declarations, so nothing can be expanded or fetched.
 void RefuseDocumentType(void* Context, const xmlChar*, const xmlChar*, const xmlChar*) {
-    xmlStopParser(static_cast<xmlParserCtxtPtr>(Context));
+    TParseState::Refuse(Context, "含有文档类型声明（DOCTYPE），不予读取");
+}
+
+// The tree builder's start of an element, behind the depth limit.
+void StartTreeElement(void* Context, const xmlChar* Name, const xmlChar* Prefix, const xmlChar* Uri,
+                      int Namespaces, const xmlChar** NamespaceList, int Attributes, int Defaulted,
+                      const xmlChar** AttributeList) {
+    if (TParseState::DepthAllowed(Context)) {
+        xmlSAX2StartElementNs(Context, Name, Prefix, Uri, Namespaces, NamespaceList, Attributes,
+                              Defaulted, AttributeList);
+    }
 }
 
 void Silent(void*, const char*, ...) {}
@@ -94,31 +183,44 @@ bool PrepareBytes(std::string_view Bytes, std::string& Decoded, std::string_view
     Decoded += "UTF-8";
     std::size_t Offset = 0;
     if (!GbkToUtf8(Bytes.substr(Name + 6), Decoded, Offset)) {
-        Error = "Bytes that are not GB2312 at offset " + std::to_string(Name + 6 + Offset);
+        Error = "第 " + std::to_string(Name + 6 + Offset) + " 个字节起不是 GB2312 编码的文字";
         return false;
     }
     Prepared = Decoded;
     return true;
 }
 
-constexpr int ParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING;
+// The same options for every parse, the check of a save's own bytes included, so that what
+// reads can be saved and what is saved reads. Texts and names may be as long as a data file
+// (platform/Files.h caps its size), so the parser's own smaller length limits are lifted.
+constexpr int ParseOptions = XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING |
+                             XML_PARSE_HUGE | XML_PARSE_BIG_LINES;
 
 // Parses Bytes with Parser, whose handlers the caller has set. False with the reason in
 // Error when the document is refused or not well-formed.
-bool RunParser(xmlParserCtxtPtr Parser, std::string_view Bytes, xmlDocPtr& Doc,
-               std::string& Error) {
+// Owned, when given, holds Bytes and is freed once the parser has its own form of them.
+bool RunParser(xmlParserCtxtPtr Parser, TParseState& State, std::string_view Bytes, xmlDocPtr& Doc,
+               std::string& Error, std::string* Owned = nullptr) {
     Doc = nullptr;
     std::string Decoded;
     std::string_view Prepared;
     if (!PrepareBytes(Bytes, Decoded, Prepared, Error)) {
         return false;
     }
+    if (Owned != nullptr && !Decoded.empty()) {
+        *Owned = std::string();
+    }
+    if (!AttributesWithinLimit(Prepared)) {
+        Error = "有元素的属性超过 256 个，不予读取";
+        return false;
+    }
     xmlSetGenericErrorFunc(nullptr, Silent);
     Parser->sax->internalSubset = RefuseDocumentType;
+    Parser->_private = &State;
     Doc = xmlCtxtReadMemory(Parser, Prepared.data(), Length(Prepared), nullptr, nullptr,
                             ParseOptions);
-    if (Parser->errNo == XML_ERR_USER_STOP) {
-        Error = "Document type declarations are not accepted";
+    if (State.Refusal != nullptr) {
+        Error = State.Refusal;
         return false;
     }
     if (Parser->wellFormed == 0) {
@@ -128,50 +230,100 @@ bool RunParser(xmlParserCtxtPtr Parser, std::string_view Bytes, xmlDocPtr& Doc,
         while (!Message.empty() && (Message.back() == '\n' || Message.back() == '\r')) {
             Message.pop_back();
         }
-        Error = "Line " + std::to_string(Last != nullptr ? Last->line : 0) + ": " + Message;
+        Error = "第 " + std::to_string(Last != nullptr ? Last->line : 0) + " 行不是完好的 XML（" +
+                Message + "）";
         return false;
     }
     return true;
 }
 
-// Hands the parser's events to an XmlEventHandler, counting the open elements.
+// Hands the parser's events to the XmlEventHandler of the parse, counting the open elements.
 struct TEventSink {
-    XmlEventHandler& Handler;
-    int Depth = 0;
-    bool SawRoot = false;
-
-    static TEventSink& Of(void* Context) {
-        return *static_cast<TEventSink*>(static_cast<xmlParserCtxtPtr>(Context)->_private);
-    }
     static std::string_view Text(const xmlChar* Data, int Size) {
         return {reinterpret_cast<const char*>(Data), static_cast<std::size_t>(Size)};
     }
 
-    static void Start(void* Context, const xmlChar* Name, const xmlChar*, const xmlChar*, int,
-                      const xmlChar**, int, int, const xmlChar**) {
-        TEventSink& Sink = Of(Context);
+    static void Start(void* Context, const xmlChar* Name, const xmlChar* Prefix, const xmlChar*,
+                      int Namespaces, const xmlChar**, int Attributes, int, const xmlChar**) {
+        if (!TParseState::DepthAllowed(Context)) {
+            return;
+        }
+        TParseState& Sink = TParseState::Of(Context);
         Sink.SawRoot = true;
-        Sink.Handler.StartElement(Sink.Depth++, reinterpret_cast<const char*>(Name));
+        const int Depth = Sink.Depth++;
+        Sink.Handler->StartElement(Depth, reinterpret_cast<const char*>(Name));
+        if (Prefix != nullptr || Namespaces > 0 || Attributes > 0) {
+            Sink.Handler->Attributes(Depth);
+        }
     }
     static void End(void* Context, const xmlChar*, const xmlChar*, const xmlChar*) {
-        TEventSink& Sink = Of(Context);
-        Sink.Handler.EndElement(--Sink.Depth);
+        TParseState& Sink = TParseState::Of(Context);
+        if (Sink.Refusal == nullptr) {
+            Sink.Handler->EndElement(--Sink.Depth);
+        }
     }
     static void Characters(void* Context, const xmlChar* Data, int Size) {
-        TEventSink& Sink = Of(Context);
-        Sink.Handler.Characters(Sink.Depth, Text(Data, Size));
+        TParseState& Sink = TParseState::Of(Context);
+        Sink.Handler->Characters(Sink.Depth, Text(Data, Size));
     }
     static void CData(void* Context, const xmlChar* Data, int Size) {
-        TEventSink& Sink = Of(Context);
-        Sink.Handler.CData(Sink.Depth, Text(Data, Size));
+        TParseState& Sink = TParseState::Of(Context);
+        Sink.Handler->CData(Sink.Depth, Text(Data, Size));
     }
     static void Comment(void* Context, const xmlChar*) {
-        TEventSink& Sink = Of(Context);
-        Sink.Handler.Other(Sink.Depth);
+        TParseState& Sink = TParseState::Of(Context);
+        Sink.Handler->Other(Sink.Depth);
     }
     static void Instruction(void* Context, const xmlChar*, const xmlChar*) {
         Comment(Context, nullptr);
     }
+};
+
+// Whether a UTF-8 text can be written in an encoding. The same few names come back all the
+// time, so each text is converted once; ASCII fits every encoding used here.
+class TEncodingCheck {
+public:
+    explicit TEncodingCheck(const char* Encoding) : FConverter(iconv_open(Encoding, "UTF-8")) {}
+    ~TEncodingCheck() {
+        if (FConverter != Invalid()) {
+            iconv_close(FConverter);
+        }
+    }
+    TEncodingCheck(const TEncodingCheck&) = delete;
+    TEncodingCheck& operator=(const TEncodingCheck&) = delete;
+
+    bool operator()(std::string_view Text) {
+        if (std::all_of(Text.begin(), Text.end(),
+                        [](char C) { return static_cast<unsigned char>(C) < 0x80; })) {
+            return true;
+        }
+        if (FConverter == Invalid()) {
+            return false;
+        }
+        const auto [Known, New] = FChecked.try_emplace(std::string(Text), false);
+        if (New) {
+            Known->second = Converts(Text);
+        }
+        return Known->second;
+    }
+
+private:
+    static iconv_t Invalid() { return reinterpret_cast<iconv_t>(-1); }
+
+    bool Converts(std::string_view Text) {
+        iconv(FConverter, nullptr, nullptr, nullptr, nullptr);
+        std::string In(Text);
+        char* From = In.data();
+        std::size_t FromLeft = In.size();
+        std::string Out(In.size() * 2 + 8, '\0');
+        char* To = Out.data();
+        std::size_t ToLeft = Out.size();
+        return iconv(FConverter, &From, &FromLeft, &To, &ToLeft) != static_cast<std::size_t>(-1) &&
+               FromLeft == 0;
+    }
+
+    iconv_t FConverter;
+    std::unordered_map<std::string, bool> FChecked;
 };
 
 } // namespace
@@ -271,19 +423,29 @@ XmlDocument::XmlDocument(XmlDocument&&) noexcept = default;
 XmlDocument& XmlDocument::operator=(XmlDocument&&) noexcept = default;
 
 XmlDocument XmlDocument::Parse(std::string_view Bytes, std::string& Error) {
+    return Parse(Bytes, Error, nullptr);
+}
+
+XmlDocument XmlDocument::Parse(std::string&& Bytes, std::string& Error) {
+    return Parse(Bytes, Error, &Bytes);
+}
+
+XmlDocument XmlDocument::Parse(std::string_view Bytes, std::string& Error, std::string* Owned) {
     XmlDocument Result;
     xmlParserCtxtPtr Parser = xmlNewParserCtxt();
     if (Parser == nullptr) {
-        Error = "Out of memory";
+        Error = "内存不足";
         return Result;
     }
+    Parser->sax->startElementNs = StartTreeElement;
+    TParseState State;
     xmlDocPtr Doc = nullptr;
-    const bool Ok = RunParser(Parser, Bytes, Doc, Error);
+    const bool Ok = RunParser(Parser, State, Bytes, Doc, Error, Owned);
     if (Ok && xmlDocGetRootElement(Doc) != nullptr) {
         Result.FDoc.reset(Doc);
     } else {
         if (Ok) {
-            Error = "The document has no root element";
+            Error = "没有根元素";
         }
         xmlFreeDoc(Doc);
     }
@@ -314,18 +476,67 @@ bool XmlDocument::Save(const char* Encoding, std::string& Bytes, std::string& Er
     int Size = 0;
     xmlDocDumpFormatMemoryEnc(Doc, &Buffer, &Size, Encoding, 0);
     if (Buffer == nullptr) {
-        Error = std::string("Cannot write the document in ") + Encoding;
+        Error = std::string("无法以 ") + Encoding + " 编码写出";
         return false;
     }
     std::string Written(reinterpret_cast<const char*>(Buffer), static_cast<std::size_t>(Size));
     xmlFree(Buffer);
     std::string Check;
-    if (!Parse(Written, Check)) {
-        Error = "The document cannot be written so that it reads back: " + Check;
+    if (!IsSavedForm(Written) && !Parse(Written, Check)) {
+        Error = "写出的内容无法再读回：" + Check;
         return false;
     }
     Bytes = std::move(Written);
     return true;
+}
+
+std::optional<XmlDocument::TUnwritable> XmlDocument::FirstUnwritable(const char* Encoding) const {
+    TEncodingCheck Fits(Encoding);
+    xmlNode* Node = xmlDocGetRootElement(FDoc.get());
+    while (Node != nullptr) {
+        // The texts of the node that are written as they are.
+        std::vector<const xmlChar*> Texts;
+        if (Node->type == XML_ELEMENT_NODE) {
+            Texts.push_back(Node->name);
+            if (Node->ns != nullptr) {
+                Texts.push_back(Node->ns->prefix);
+            }
+            for (const xmlNs* Space = Node->nsDef; Space != nullptr; Space = Space->next) {
+                Texts.push_back(Space->prefix);
+            }
+            for (const xmlAttr* Attribute = Node->properties; Attribute != nullptr;
+                 Attribute = Attribute->next) {
+                Texts.push_back(Attribute->name);
+                if (Attribute->ns != nullptr) {
+                    Texts.push_back(Attribute->ns->prefix);
+                }
+            }
+        } else if (Node->type == XML_PI_NODE) {
+            Texts = {Node->name, Node->content};
+        } else if (Node->type == XML_COMMENT_NODE || Node->type == XML_CDATA_SECTION_NODE) {
+            Texts.push_back(Node->content);
+        }
+        for (const xmlChar* Text : Texts) {
+            if (Text != nullptr && !Fits(reinterpret_cast<const char*>(Text))) {
+                return TUnwritable{xmlGetLineNo(Node), reinterpret_cast<const char*>(Text)};
+            }
+        }
+        // Depth first, in document order.
+        if (Node->type == XML_ELEMENT_NODE && Node->children != nullptr) {
+            Node = Node->children;
+            continue;
+        }
+        while (Node != nullptr && Node->next == nullptr) {
+            Node = Node->parent;
+            if (Node != nullptr && Node->type == XML_DOCUMENT_NODE) {
+                Node = nullptr;
+            }
+        }
+        if (Node != nullptr) {
+            Node = Node->next;
+        }
+    }
+    return std::nullopt;
 }
 
 bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string& Error) {
@@ -335,10 +546,11 @@ bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string
     }
     xmlParserCtxtPtr Parser = xmlNewParserCtxt();
     if (Parser == nullptr) {
-        Error = "Out of memory";
+        Error = "内存不足";
         return false;
     }
-    TEventSink Sink{Handler};
+    TParseState Sink;
+    Sink.Handler = &Handler;
     xmlSAXHandler& Sax = *Parser->sax;
     Sax = xmlSAXHandler{};
     Sax.initialized = XML_SAX2_MAGIC;
@@ -349,13 +561,12 @@ bool ReadXmlEvents(std::string_view Bytes, XmlEventHandler& Handler, std::string
     Sax.cdataBlock = TEventSink::CData;
     Sax.comment = TEventSink::Comment;
     Sax.processingInstruction = TEventSink::Instruction;
-    Parser->_private = &Sink;
     xmlDocPtr Doc = nullptr;
-    bool Ok = RunParser(Parser, Bytes, Doc, Error);
+    bool Ok = RunParser(Parser, Sink, Bytes, Doc, Error);
     xmlFreeDoc(Doc);
     xmlFreeParserCtxt(Parser);
     if (Ok && !Sink.SawRoot) {
-        Error = "The document has no root element";
+        Error = "没有根元素";
         Ok = false;
     }
     return Ok;

@@ -6,6 +6,7 @@
 // Names and texts are UTF-8.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -52,9 +53,14 @@ class XmlEventHandler {
 public:
     virtual ~XmlEventHandler() = default;
     virtual void StartElement(int Depth, std::string_view Name) = 0;
+    // Follows StartElement when the element has attributes, namespace declarations or a
+    // prefix.
+    virtual void Attributes(int /*Depth*/) {}
     virtual void EndElement(int Depth) = 0;
     // A piece of character data; one text may come in several pieces.
     virtual void Characters(int Depth, std::string_view Text) = 0;
+    // The same for a piece the reader made for this call and hands over.
+    virtual void TakeCharacters(int Depth, std::string&& Text) { Characters(Depth, Text); }
     virtual void CData(int Depth, std::string_view Text) = 0;
     // A comment or processing instruction.
     virtual void Other(int Depth) = 0;
@@ -80,12 +86,24 @@ public:
     // declared or expanded. On failure the document is empty and Error holds the parser's
     // message with its line.
     static XmlDocument Parse(std::string_view Bytes, std::string& Error);
+    // The same, freeing the bytes as soon as the parser holds them in its own form.
+    static XmlDocument Parse(std::string&& Bytes, std::string& Error);
     // A new document holding only a root element.
     static XmlDocument Create(std::string_view RootName);
 
     explicit operator bool() const { return FDoc != nullptr; }
     // The root element; the document must not be empty.
     XmlNode Root() const;
+
+    // The first name (of an element, attribute, namespace prefix or processing instruction),
+    // comment, instruction or CDATA section whose text the given encoding cannot hold: those
+    // have no character references, so a save in that encoding could never read back as it
+    // was. Empty when every part can be written.
+    struct TUnwritable {
+        long Line = 0;
+        std::string Text;
+    };
+    std::optional<TUnwritable> FirstUnwritable(const char* Encoding) const;
 
     // Writes the document with the declaration version "1.0" and the given encoding and
     // no white space added. Characters the encoding cannot hold are written as numeric
@@ -94,6 +112,8 @@ public:
     bool Save(const char* Encoding, std::string& Bytes, std::string& Error);
 
 private:
+    static XmlDocument Parse(std::string_view Bytes, std::string& Error, std::string* Owned);
+
     struct Deleter {
         void operator()(_xmlDoc* Doc) const;
     };

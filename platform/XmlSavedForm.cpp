@@ -11,9 +11,9 @@ namespace {
 
 constexpr std::string_view Declaration = "<?xml version=\"1.0\" encoding=\"GB2312\"?>";
 // Well inside the general parser's limits, so that it would accept what is accepted here.
+// Texts have no limit of their own: the parser reads texts as long as a whole data file.
 constexpr std::size_t MaxDepth = 200;
 constexpr std::size_t MaxName = 10000;
-constexpr std::size_t MaxText = 5000000;
 
 bool IsNameStart(unsigned char C) {
     return (C >= 'A' && C <= 'Z') || (C >= 'a' && C <= 'z') || C == '_';
@@ -110,6 +110,12 @@ public:
         FKnownNames.reserve(16);
     }
 
+    // While checking, also notes where the root's children named Name stand.
+    void Locate(std::string_view Name, TSavedFormPlaces& Places) {
+        FWanted = Name;
+        FPlaces = &Places;
+    }
+
     bool Walk() {
         if (FBytes.substr(0, Declaration.size()) != Declaration) {
             return false;
@@ -201,7 +207,7 @@ private:
         if (FAt >= FBytes.size() || FBytes[FAt] != '<') {
             return false;
         }
-        ++FAt;
+        const std::size_t TagStart = FAt++;
         std::string_view Raw;
         if (!Name(Raw) || FOpen.size() >= MaxDepth) {
             return false;
@@ -211,6 +217,14 @@ private:
             return false;
         }
         FAt += Empty ? 2 : 1;
+        if (FPlaces != nullptr && FOpen.size() == 1 && FName == FWanted) {
+            FWantedStart = TagStart;
+            if (Empty) {
+                FPlaces->Elements.emplace_back(TagStart, FAt);
+            } else {
+                FInWanted = true;
+            }
+        }
         if (FHandler != nullptr) {
             FHandler->StartElement(static_cast<int>(FOpen.size()), FName);
             if (Empty) {
@@ -224,6 +238,7 @@ private:
     }
 
     bool EndTag() {
+        const std::size_t TagStart = FAt;
         FAt += 2;
         std::string_view Raw;
         if (!Name(Raw) || Raw != FOpen.back() || FBytes.substr(FAt, 1) != ">") {
@@ -231,6 +246,12 @@ private:
         }
         ++FAt;
         FOpen.pop_back();
+        if (FPlaces != nullptr && FOpen.size() == 1 && FInWanted) {
+            FPlaces->Elements.emplace_back(FWantedStart, FAt);
+            FInWanted = false;
+        } else if (FPlaces != nullptr && FOpen.empty()) {
+            FPlaces->RootEnd = TagStart;
+        }
         if (FHandler != nullptr) {
             FHandler->EndElement(static_cast<int>(FOpen.size()));
         }
@@ -247,10 +268,10 @@ private:
         const std::string_view Run = FBytes.substr(FAt, End - FAt);
         FAt = End;
         if (FHandler == nullptr) {
-            return Run.size() <= MaxText && Check(Run);
+            return Check(Run);
         }
         if (FHandler->WantsText()) {
-            FHandler->Characters(static_cast<int>(FOpen.size()), Decode(Run));
+            FHandler->TakeCharacters(static_cast<int>(FOpen.size()), Decode(Run));
         }
         return true;
     }
@@ -283,8 +304,9 @@ private:
 
     // The text as a parser delivers it: references replaced, line ends made "\n".
     std::string Decode(std::string_view Run) {
+        // Two GBK bytes give at most three of UTF-8, and GbkToUtf8 wants four spare bytes.
         std::string Out;
-        Out.reserve(Run.size() + Run.size() / 2);
+        Out.reserve(Run.size() + Run.size() / 2 + 4);
         for (std::size_t I = 0; I < Run.size();) {
             const auto C = static_cast<unsigned char>(Run[I]);
             if (C >= 0x80) {
@@ -311,6 +333,10 @@ private:
 
     std::string_view FBytes;
     XmlEventHandler* FHandler;
+    std::string_view FWanted;
+    TSavedFormPlaces* FPlaces = nullptr;
+    std::size_t FWantedStart = 0;
+    bool FInWanted = false;
     std::size_t FAt = 0;
     std::vector<std::string_view> FOpen;
     std::string_view FName; // the last name read, in UTF-8
@@ -324,6 +350,16 @@ private:
 
 bool IsSavedForm(std::string_view Bytes) {
     return TWalker(Bytes, nullptr).Walk();
+}
+
+std::optional<TSavedFormPlaces> LocateInSavedForm(std::string_view Bytes, std::string_view Name) {
+    TSavedFormPlaces Places;
+    TWalker Walker(Bytes, nullptr);
+    Walker.Locate(Name, Places);
+    if (!Walker.Walk() || Places.RootEnd == 0) {
+        return std::nullopt;
+    }
+    return Places;
 }
 
 void ReadSavedForm(std::string_view Bytes, XmlEventHandler& Handler) {

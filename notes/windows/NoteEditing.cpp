@@ -21,3 +21,22 @@ QString JoinLines(const QString& Text) {
 bool SameTitle(const QString& Left, const QString& Right) {
     return Left.compare(Right, Qt::CaseInsensitive) == 0;
 }
+
+QString WithoutNonXmlCharacters(const QString& Text) {
+    QString Kept;
+    Kept.reserve(Text.size());
+    for (qsizetype I = 0; I < Text.size(); ++I) {
+        const QChar C = Text[I];
+        if (C.isHighSurrogate() && I + 1 < Text.size() && Text[I + 1].isLowSurrogate()) {
+            Kept += C;
+            Kept += Text[++I];
+            continue;
+        }
+        const char16_t Unit = C.unicode();
+        const bool Control = Unit < 0x20 && Unit != u'\t' && Unit != u'\n' && Unit != u'\r';
+        if (!Control && !C.isSurrogate() && Unit != 0xFFFE && Unit != 0xFFFF) {
+            Kept += C;
+        }
+    }
+    return Kept;
+}

@@ -15,3 +15,9 @@ QString JoinLines(const QString& Text);
 
 // Whether two titles are the same note's title: equal as a whole, letter case aside.
 bool SameTitle(const QString& Left, const QString& Right);
+
+// The text without the characters an XML file cannot hold at all, not even as a character
+// reference: control characters other than tab, line feed and carriage return, U+FFFE and
+// U+FFFF, and halves of surrogate pairs that stand alone. They are dropped, so that what the
+// editor saves always reads back; every other character is kept.
+QString WithoutNonXmlCharacters(const QString& Text);

@@ -152,6 +152,11 @@ void TfrmNoteAdd::FormShow() {
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
     ShowNotes(alvNotes, notes::LoadNotes(FileName, true).Notes);
+    // A file that reads but could never be saved back is told now, before any typing.
+    const std::string Unwritable = notes::UnwritablePartOf(FileName);
+    if (!Unwritable.empty()) {
+        ReportError(QString::fromStdString(Unwritable));
+    }
 }
 
 void TfrmNoteAdd::alvNotesSelectItem() {
@@ -171,7 +176,7 @@ void TfrmNoteAdd::alvNotesSelectItem() {
 }
 
 void TfrmNoteAdd::Image1Click() {
-    const QString Title = ceTitle->text();
+    const QString Title = WithoutNonXmlCharacters(ceTitle->text());
     if (Title.isEmpty()) {
         QMessageBox Warning(QMessageBox::Warning, QStringLiteral("警告"),
                             QStringLiteral("标题不能为空！"), QMessageBox::Ok, this);
@@ -184,13 +189,14 @@ void TfrmNoteAdd::Image1Click() {
             Found = alvNotes->topLevelItem(Row);
         }
     }
-    const QString Content = JoinLines(cmContent->toPlainText());
+    const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
+    const QString When = WithoutNonXmlCharacters(ccTime->currentText());
     const QString Remind = aockHint->isChecked() ? QStringLiteral("是") : QStringLiteral("否");
     if (Found == nullptr) {
-        alvNotes->AddRow({Title, ccTime->currentText(), Remind, Content});
+        alvNotes->AddRow({Title, When, Remind, Content});
         return;
     }
-    Found->setText(1, ccTime->currentText());
+    Found->setText(1, When);
     Found->setText(2, Remind);
     Found->setText(3, Content);
 }
@@ -201,7 +207,11 @@ void TfrmNoteAdd::N1Click() {
         return;
     }
     const std::string FileName = notes::NotesFileName();
-    notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString());
+    std::string Error;
+    if (!notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString(), &Error)) {
+        ReportError(QString::fromStdString(Error));
+        return;
+    }
     delete alvNotes->takeTopLevelItem(Row);
     if (frmNoteList != nullptr) {
         frmNoteList->LoadTodayNotes(FileName);
@@ -215,8 +225,9 @@ void TfrmNoteAdd::advOKClick() {
     }
     std::vector<std::string> Texts;
     for (int Row = 0; Row < alvNotes->RowCount(); ++Row) {
+        // Cells edited in place are taken as typed, less what XML cannot hold.
         for (const QString& Cell : alvNotes->Row(Row)) {
-            Texts.push_back(Cell.toStdString());
+            Texts.push_back(WithoutNonXmlCharacters(Cell).toStdString());
         }
     }
     try {

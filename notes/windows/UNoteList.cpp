@@ -48,7 +48,8 @@ TfrmNoteList::~TfrmNoteList() {
 }
 
 void TfrmNoteList::FormCreate() {
-    SetWindowAlpha(this, notes::BlendOpacity(notes::NoteBlend));
+    // The stored step taken as the settings window's slider takes it: 1 to 10.
+    SetWindowAlpha(this, notes::BlendOpacity(qBound(1, notes::NoteBlend, 10)));
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
     LoadTodayNotes(FileName);

@@ -77,6 +77,19 @@ TEST_F(NoteSettings, AFailedWriteStopsAtTheFirstKeyWithOnlyThePositionChanged) {
     EXPECT_EQ(Shared(), (TNoteSettings{2, 1, 5}));
 }
 
+TEST_F(NoteSettings, AReadOnlySettingsFileIsNotWritten) {
+    const std::string FileName = notes::SettingsFileName();
+    WriteBytes(FileName, "[NoteSet]\nPosition=1\n");
+    std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
+    try {
+        notes::SaveSettings(2, true, 9);
+        FAIL() << "the save did not fail";
+    } catch (const notes::ENotesError& Error) {
+        EXPECT_EQ(std::string(Error.what()), "Unable to write to " + FileName);
+    }
+    EXPECT_EQ(ReadBytes(FileName), "[NoteSet]\nPosition=1\n");
+}
+
 TEST(NoteBlend, OpacityIsTheTruncatedStepTimesTwentyFiveAndAHalf) {
     const int Expected[] = {0, 25, 51, 76, 102, 127, 153, 178, 204, 229, 255};
     for (int Blend = 0; Blend <= 10; ++Blend) {

@@ -49,4 +49,11 @@ TEST_F(NotesCrash, AKilledSaveLeavesTheOldOrTheNewFile) {
         ASSERT_TRUE(Found == Versions[0] || Found == Versions[1]) << "after kill " << Kills;
     }
     EXPECT_GE(Kills, 50);
+
+    // The temporary files of the killed saves are gone after the next save.
+    notes::SaveTodayNotes(FileName, Versions[0]);
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
+        EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos)
+            << Entry.path();
+    }
 }

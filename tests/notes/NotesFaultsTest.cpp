@@ -1,10 +1,15 @@
 #include "notes/NotesError.h"
+#include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
+#include "platform/Files.h"
 
 #include "NotesFixtures.h"
 #include "NotesTestFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -19,6 +24,15 @@ std::string EntityBomb() {
     }
     return "<?xml version=\"1.0\"?>" + Dtd + "]><便签列表><Date2024-05-01><标题>&e29;</标题>" +
            "<日期/><提醒/><内容/></Date2024-05-01></便签列表>";
+}
+
+// An element beside today's with more attributes than any element may have.
+std::string ManyAttributes() {
+    std::string Element = "<x";
+    for (int I = 0; I < 300; ++I) {
+        Element += " a" + std::to_string(I) + "='>'";
+    }
+    return NotesDocument(GoodDay + Element + "/>");
 }
 
 std::string DeepNesting() {
@@ -62,6 +76,7 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
              GoodDay + "</便签列表>"},
         {"an entity-expansion bomb", EntityBomb()},
         {"nesting thousands deep", DeepNesting()},
+        {"an element with 300 attributes", ManyAttributes()},
         {"an encoding that does not match the bytes",
          "<?xml version=\"1.0\" encoding=\"UTF-16\"?><便签列表/>"},
         {"an unknown encoding", "<?xml version=\"1.0\" encoding=\"X-NONE\"?><便签列表/>"},
@@ -97,7 +112,10 @@ TEST_F(NotesFaults, TheMergeReportsTheParsersMessage) {
         FAIL() << "the merge did not fail";
     } catch (const notes::ENotesError& Error) {
         const std::string Message = Error.what();
-        EXPECT_EQ(Message.rfind(notes::NotesFileName() + ": Line 1: Premature end of data", 0), 0u)
+        EXPECT_EQ(Message.rfind("便签文件 " + notes::NotesFileName() +
+                                    " 第 1 行不是完好的 XML（Premature end of data",
+                                0),
+                  0u)
             << Message;
     }
 }
@@ -142,4 +160,154 @@ TEST_F(NotesFaults, ForeignButSoundFilesReadInFull) {
         ASSERT_EQ(Read.Notes.size(), 1u) << C.What;
         EXPECT_EQ(Read.Notes[0].Title, C.Title) << C.What;
     }
+}
+
+// What stands under the file's name is read only when it is a regular file within the size
+// cap: anything else is a failed read at once (no wait for a FIFO's writer, no endless read
+// of a device, no memory for a huge sparse file), and stays as it is.
+TEST_F(NotesFaults, OnlyARegularFileWithinTheCapIsRead) {
+    const std::string FileName = notes::NotesFileName();
+    struct Case {
+        const char* What;
+        std::function<void()> Make;
+    };
+    const Case Cases[] = {
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(FileName.c_str(), 0600), 0); }},
+        {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", FileName); }},
+        {"a folder", [&] { std::filesystem::create_directory(FileName); }},
+        {"a sparse file one byte over the cap",
+         [&] {
+             WriteBytes(FileName, NotesDocument(GoodDay));
+             std::filesystem::resize_file(FileName, platform::MaxDataFileBytes + 1);
+         }},
+    };
+    for (const Case& C : Cases) {
+        C.Make();
+        const auto Type = std::filesystem::symlink_status(FileName).type();
+        EXPECT_FALSE(notes::ReadTodayNotes(FileName).Ok) << C.What;
+        EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok) << C.What;
+        EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
+        std::string Error;
+        EXPECT_FALSE(notes::DeleteNote(FileName, "开会", &Error)) << C.What;
+        EXPECT_NE(Error.find(FileName), std::string::npos) << Error;
+        EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError)
+            << C.What;
+        EXPECT_EQ(std::filesystem::symlink_status(FileName).type(), Type) << C.What;
+        std::filesystem::remove_all(FileName);
+    }
+}
+
+// A save replaces what the link points to, in the target's own folder; the link stays.
+TEST_F(NotesFaults, ALinkedFileIsSavedOntoItsTarget) {
+    const std::filesystem::path Synced = Folder / "synced";
+    std::filesystem::create_directory(Synced);
+    struct Case {
+        const char* What;
+        std::string Name;
+        std::string Before;
+        std::function<void()> Save;
+        std::string Changed; // a text the saved file holds
+    };
+    const Case Cases[] = {
+        {"the notes file", "Notes.xml", NotesDocument(GoodDay),
+         [] {
+             notes::SaveTodayNotes(notes::NotesFileName(), {"新的", "", "否", ""});
+         },
+         "\xD0\xC2\xB5\xC4"},
+        {"the settings file", "Config.ini", "[NoteSet]\nPosition=1\n",
+         [] { notes::SaveSettings(3, true, 4); }, "blend=4"},
+    };
+    for (const Case& C : Cases) {
+        const std::filesystem::path Target = Synced / C.Name;
+        const std::filesystem::path Link = Folder / C.Name;
+        WriteBytes(Target.string(), C.Before);
+        std::filesystem::create_symlink(std::filesystem::path("synced") / C.Name, Link);
+        C.Save();
+        EXPECT_TRUE(std::filesystem::is_symlink(Link)) << C.What;
+        EXPECT_NE(ReadBytes(Target.string()).find(C.Changed), std::string::npos) << C.What;
+        for (const auto& Place : {Folder, Synced}) {
+            for (const auto& Entry : std::filesystem::directory_iterator(Place)) {
+                EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos)
+                    << C.What << ": " << Entry.path();
+            }
+        }
+    }
+}
+
+TEST_F(NotesFaults, AReadOnlyNotesFileIsKept) {
+    const std::string FileName = notes::NotesFileName();
+    WriteBytes(FileName, NotesDocument(GoodDay));
+    std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
+    try {
+        notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
+        FAIL() << "the save did not fail";
+    } catch (const notes::ENotesError& Error) {
+        EXPECT_EQ(std::string(Error.what()), "无法写入文件 " + FileName + "：没有权限");
+    }
+    EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_EQ(ReadBytes(FileName), NotesDocument(GoodDay));
+    EXPECT_EQ(std::filesystem::status(FileName).permissions(), std::filesystem::perms::owner_read);
+}
+
+// What reads can be saved: a note longer than the parser's usual limit for one text reads,
+// saves and reads back whole.
+TEST_F(NotesFaults, ANoteOfElevenMegabytesReadsAndSaves) {
+    const std::string FileName = notes::NotesFileName();
+    const std::string Long(11'000'000, 'a');
+    WriteBytes(FileName,
+               NotesDocument(DayElement("2024-05-01", NoteElements("长", "", "否", Long))));
+    ASSERT_EQ(notes::ReadTodayNotes(FileName).Notes.size(), 1u);
+    notes::SaveTodayNotes(FileName, {"长", "", "是", Long});
+    const notes::TNotesRead Read = notes::ReadTodayNotes(FileName);
+    ASSERT_TRUE(Read.Ok);
+    ASSERT_EQ(Read.Notes.size(), 1u);
+    EXPECT_EQ(Read.Notes[0].Remind, "是");
+    EXPECT_EQ(Read.Notes[0].Content.size(), Long.size());
+}
+
+// A part that GB2312 cannot hold and that has no character reference either (a name, a
+// comment) is reported by its line before any save, and the file is kept as it is.
+TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
+    const std::string FileName = notes::NotesFileName();
+    struct Case {
+        std::string Bytes;
+        const char* Part;
+    };
+    const Case Cases[] = {
+        {NotesDocument(GoodDay + "\n\n<附龘/>"), "第 3 行的“附龘”"},
+        {NotesDocument(GoodDay + "\n<!--龘-->"), "第 2 行的“龘”"},
+    };
+    for (const Case& C : Cases) {
+        WriteBytes(FileName, C.Bytes);
+        const std::string Report = notes::UnwritablePartOf(FileName);
+        EXPECT_NE(Report.find("便签文件 " + FileName + " " + C.Part), std::string::npos) << Report;
+        EXPECT_TRUE(notes::ReadTodayNotes(FileName).Ok);
+        try {
+            notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
+            ADD_FAILURE() << "the save did not fail";
+        } catch (const notes::ENotesError& Error) {
+            EXPECT_EQ(std::string(Error.what()), Report);
+        }
+        EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+        EXPECT_EQ(ReadBytes(FileName), C.Bytes);
+    }
+    WriteBytes(FileName, NotesDocument(GoodDay + "<!--a-->"));
+    EXPECT_EQ(notes::UnwritablePartOf(FileName), "");
+}
+
+// Each save removes what interrupted saves of its own file left, and nothing else.
+TEST_F(NotesFaults, LeftoversOfInterruptedSavesGoWithTheNextSaveOfTheirFile) {
+    WriteBytes(notes::NotesFileName(), NotesDocument(GoodDay));
+    for (const char* Name :
+         {"Notes.xml.tmp-a1B2c3", "Config.ini.tmp-x9Y8z7", "Notes.xml.bak", "Notes.xml.tmp-"}) {
+        WriteBytes(PathOf(Name), "left over");
+    }
+    const auto Present = [&](const char* Name) { return std::filesystem::exists(PathOf(Name)); };
+    notes::SaveSettings(1, true, 5);
+    EXPECT_FALSE(Present("Config.ini.tmp-x9Y8z7"));
+    EXPECT_TRUE(Present("Notes.xml.tmp-a1B2c3"));
+    notes::SaveTodayNotes(notes::NotesFileName(), {"a", "b", "c", "d"});
+    EXPECT_FALSE(Present("Notes.xml.tmp-a1B2c3"));
+    EXPECT_TRUE(Present("Notes.xml.bak"));
+    EXPECT_TRUE(Present("Notes.xml.tmp-"));
 }

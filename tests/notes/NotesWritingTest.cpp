@@ -1,4 +1,6 @@
+#include "notes/NotesDocument.h"
 #include "notes/NotesError.h"
+#include "notes/StoredFormConversion.h"
 #include "notes/UNotesFile.h"
 #include "platform/Xml.h"
 
@@ -6,6 +8,8 @@
 #include "NotesTestFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using notes::TNote;
 using notes::TNotes;
@@ -70,6 +74,15 @@ TEST_F(NotesWriting, TheSampleFileIsGb2312WithNoWhiteSpaceBetweenElements) {
               (TNotes{{"测试", "2000-01-01", "是", "千禧年"}}));
 }
 
+// Two windows (or two programs) that both found no file both write the sample; the second
+// must not replace what the first has saved since.
+TEST_F(NotesWriting, TheSampleNeverReplacesAFileThatExistsByThen) {
+    notes::SaveTodayNotes(FileName, Texts({A}));
+    const std::string Saved = ReadBytes(FileName);
+    notes::WriteSampleNotes(FileName);
+    EXPECT_EQ(ReadBytes(FileName), Saved);
+}
+
 TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
     notes::SaveTodayNotes(FileName, Texts({A}));
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 4}}));
@@ -99,6 +112,99 @@ TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
     EXPECT_EQ(Days(FileName),
               (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 12}, {"Date2024-05-02", 0}}));
     EXPECT_TRUE(notes::ReadTodayNotes(FileName).DayFound);
+}
+
+// The editor shows the notes of every element named as today's and saves them back on OK:
+// the day becomes one element with each note once, however often that is done.
+TEST_F(NotesWriting, TodayInTwoElementsBecomesOneWithEveryNoteOnce) {
+    WriteBytes(
+        FileName,
+        NotesDocument(DayElement("2000-01-01", NoteElements("测试", "2000-01-01", "是", "千禧年")) +
+                      DayElement("2024-05-01", NoteElements("开会", A.When, "是", A.Content)) +
+                      DayElement("2024-04-30", NoteElements("x", "", "否", "")) + "<!--c-->" +
+                      DayElement("2024-05-01", NoteElements("读书", C.When, "否", C.Content))));
+    for (int Ok = 0; Ok < 5; ++Ok) {
+        notes::SaveTodayNotes(FileName, Texts(Today()));
+        EXPECT_EQ(Today(), (TNotes{A, C})) << "after save " << Ok + 1;
+    }
+    EXPECT_EQ(Days(FileName),
+              (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 8}, {"Date2024-04-30", 4}, {}}));
+    EXPECT_TRUE(notes::DeleteNote(FileName, "读书"));
+    EXPECT_EQ(Today(), (TNotes{A}));
+}
+
+// A file in the stored form is saved by splicing its bytes, any other through a document
+// tree; both give the same bytes.
+TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
+    const TNote Awkward{"龘 and 𠀀 and 😀 §", "<&>\"'", "\r\n\t", "]]> 第三章 "};
+    const std::string Original = NotesDocument(
+        DayElement("2024-05-01", NoteElements("开会", "", "否", "旧")) +
+        DayElement("2024-04-30", NoteElements("x", "&#x1F600;", "否", "<![CDATA[a<b]]>")) +
+        DayElement("2024-05-01", "<!--c-->" + NoteElements("读书", "", "是", "")) +
+        DayElement("2024-05-02", ""));
+    std::string Error;
+    platform::XmlDocument Document = platform::XmlDocument::Parse(Original, Error);
+    std::string Stored;
+    ASSERT_TRUE(Document && Document.Save("GB2312", Stored, Error)) << Error;
+    const std::vector<std::vector<std::string>> Saves = {
+        Texts({A, Awkward}), Texts({{"开会", "", "否", "旧"}, B, C}), {}};
+    const auto Same = [&](const std::function<void()>& Change) {
+        WriteBytes(FileName, Original);
+        Change();
+        const std::string ByTree = ReadBytes(FileName);
+        WriteBytes(FileName, Stored);
+        Change();
+        EXPECT_EQ(ReadBytes(FileName), ByTree);
+    };
+    for (const std::vector<std::string>& Save : Saves) {
+        Same([&] { notes::SaveTodayNotes(FileName, Save); });
+    }
+    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "读书")); });
+    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "开会")); });
+}
+
+// A file not in the stored form is brought into it without a tree when it holds only
+// elements and text, giving the bytes a tree would; anything else is left to the tree.
+TEST(NotesConversion, GivesTheBytesOfATreeOrNothing) {
+    const std::string Day = DayElement("2024-05-01", NoteElements("开会", "", "否", "a&amp;b"));
+    struct Case {
+        const char* What;
+        std::string Bytes;
+        bool Converts;
+    };
+    const Case Cases[] = {
+        {"UTF-8 with line breaks",
+         NotesDocument("\n  " + Day + "\n  " + DayElement("2024-04-30", "\n\t") + "\n"), true},
+        {"GB2312 without a declaration of its own form",
+         "<?xml version='1.0' encoding='gb2312'?>\r\n<r>\r\n<Date2024-05-01>"
+         "<\xB1\xEA\xCC\xE2> x\r\ny </\xB1\xEA\xCC\xE2></Date2024-05-01></r>",
+         true},
+        {"text beside the notes and inside them",
+         NotesDocument(
+             DayElement("2024-05-01", " 散 " + NoteElements(" ", "<![CDATA[<龘>]]>", "", "\r")) +
+             "尾"),
+         true},
+        {"characters that GB2312 lacks in texts",
+         NotesDocument(DayElement("2024-05-01", NoteElements("😀", "", "", ""))), true},
+        {"a comment", NotesDocument(Day + "<!--c-->"), false},
+        {"an attribute", NotesDocument("<Date2024-05-01 a='1'/>"), false},
+        {"a namespace", "<r xmlns='urn:x'>" + Day + "</r>", false},
+        {"CDATA among a day's children", NotesDocument(DayElement("2024-05-01", "<![CDATA[x]]>")),
+         false},
+        {"a name GB2312 lacks", NotesDocument("<龘/>"), false},
+        {"not well-formed", NotesDocument(Day).substr(0, 60), false},
+    };
+    for (const Case& C : Cases) {
+        const std::optional<std::string> Converted = notes::ConvertToStoredForm(C.Bytes);
+        EXPECT_EQ(Converted.has_value(), C.Converts) << C.What;
+        std::string Error;
+        platform::XmlDocument Document = platform::XmlDocument::Parse(C.Bytes, Error);
+        std::string ByTree;
+        if (Converted) {
+            ASSERT_TRUE(Document && notes::NotesFileBytes(Document, ByTree, Error)) << C.What;
+            EXPECT_EQ(*Converted, ByTree) << C.What;
+        }
+    }
 }
 
 TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
@@ -155,7 +261,7 @@ TEST_F(NotesWriting, DeletingNeverTouchesTheSampleDay) {
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
 }
 
-TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByItsMerge) {
+TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByASave) {
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<标题>开会</标题><日期>旧</日期>")));
     EXPECT_TRUE(notes::DeleteNote(FileName, "没有"));
@@ -163,8 +269,10 @@ TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByItsMerge) {
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{A});
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<日期/><标题>开会</标题><提醒/>")));
+    // Two notes by the reading rule: one of only a time, then 开会; the first stays, whole.
     EXPECT_TRUE(notes::DeleteNote(FileName, "开会"));
-    EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 1}}));
+    EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 4}}));
+    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, (TNotes{{"", "", "", ""}}));
 }
 
 TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
@@ -176,5 +284,7 @@ TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
 
     platform::SetDataFolder(PathOf("gone"));
     EXPECT_THROW(notes::WriteSampleNotes(notes::NotesFileName()), notes::ENotesError);
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder), {}), 1);
+    for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
+        EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos);
+    }
 }

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <optional>
+#include <sys/stat.h>
 
 using platform::FindProfileValue;
 using platform::ParseProfileInteger;
@@ -100,10 +102,48 @@ TEST_F(ProfileFileOnDisk, MissingFileGivesTheDefaultAndIsCreatedByAWrite) {
     EXPECT_EQ(ReadBytes(Path), "[NoteSet]\nblend=4\n");
 }
 
-TEST_F(ProfileFileOnDisk, AFileThatCannotBeReadIsNotReplaced) {
+// What stands under the name stays as it is, and no temporary file is left beside it.
+TEST_F(ProfileFileOnDisk, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
     const std::string Path = PathOf("Config.ini");
-    std::filesystem::create_directory(Path);
-    EXPECT_FALSE(platform::WriteProfileString(Path, "NoteSet", "blend", "4"));
-    EXPECT_TRUE(std::filesystem::is_directory(Path));
-    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(Folder), {}), 1);
+    struct Case {
+        const char* What;
+        std::function<void()> Make;
+    };
+    const Case Cases[] = {
+        {"a folder", [&] { std::filesystem::create_directory(Path); }},
+        {"a read-only file",
+         [&] {
+             WriteBytes(Path, "[NoteSet]\nblend=2\n");
+             std::filesystem::permissions(Path, std::filesystem::perms::owner_read |
+                                                    std::filesystem::perms::group_read);
+         }},
+        {"a FIFO", [&] { ASSERT_EQ(mkfifo(Path.c_str(), 0600), 0); }},
+    };
+    for (const Case& C : Cases) {
+        C.Make();
+        const auto Before = std::filesystem::symlink_status(Path);
+        EXPECT_FALSE(platform::WriteProfileString(Path, "NoteSet", "blend", "4")) << C.What;
+        const auto After = std::filesystem::symlink_status(Path);
+        EXPECT_EQ(After.type(), Before.type()) << C.What;
+        EXPECT_EQ(After.permissions(), Before.permissions()) << C.What;
+        if (std::filesystem::is_regular_file(Path)) {
+            EXPECT_EQ(ReadBytes(Path), "[NoteSet]\nblend=2\n") << C.What;
+        }
+        for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
+            EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos) << C.What;
+        }
+        std::filesystem::remove_all(Path);
+    }
+}
+
+// A settings file saved by an editor that puts a byte-order mark first is read as any other,
+// and a write keeps the mark and the one section.
+TEST_F(ProfileFileOnDisk, AByteOrderMarkIsAcceptedAndKept) {
+    const std::string Path = PathOf("Config.ini");
+    WriteBytes(Path, "\xEF\xBB\xBF[NoteSet]\r\nPosition=2\r\nAlarm=1\r\n");
+    EXPECT_EQ(platform::ReadProfileInteger(Path, "NoteSet", "Position", 0), 2);
+    EXPECT_EQ(platform::ReadProfileInteger(Path, "NoteSet", "Alarm", 0), 1);
+    ASSERT_TRUE(platform::WriteProfileString(Path, "NoteSet", "blend", "4"));
+    ASSERT_TRUE(platform::WriteProfileString(Path, "NoteSet", "Alarm", "0"));
+    EXPECT_EQ(ReadBytes(Path), "\xEF\xBB\xBF[NoteSet]\r\nPosition=2\r\nAlarm=0\r\nblend=4\r\n");
 }

@@ -15,6 +15,8 @@
 #include <QPlainTextEdit>
 #include <QTimer>
 
+#include <filesystem>
+
 namespace {
 
 class EditorTest : public TNotesWindowsTest {
@@ -196,4 +198,47 @@ TEST_F(EditorTest, AFailedMergeIsReportedAndTheEditorStaysOpen) {
     EXPECT_EQ(frmNoteAdd, Editor);
     EXPECT_TRUE(Editor->isVisible());
     EXPECT_EQ(frmNoteList, nullptr);
+}
+
+TEST_F(EditorTest, AFailedDeleteIsReportedAndKeepsTheRow) {
+    SaveToday({Meeting, Shopping});
+    const std::string Before = ReadNotesFile();
+    std::filesystem::permissions(NotesFile(), std::filesystem::perms::owner_read);
+    TfrmNoteAdd* Editor = OpenEditor();
+    Select(Editor, 1);
+    Editor->N1->trigger();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_TRUE(Errors[0].startsWith(QStringLiteral("无法删除便签：")));
+    EXPECT_TRUE(Errors[0].contains(QString::fromStdString(NotesFile()))) << Errors[0].toStdString();
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 2);
+    EXPECT_EQ(ReadNotesFile(), Before);
+}
+
+// Control characters and the non-characters U+FFFE and U+FFFF, typed, pasted or edited into a
+// cell, are dropped; the day saves and reads back.
+TEST_F(EditorTest, CharactersThatXmlCannotHoldAreDropped) {
+    TfrmNoteAdd* Editor = OpenEditor();
+    Enter(Editor, QStringLiteral("a\u0001b"), QStringLiteral("2024-05-01 09:00\u000B"), true,
+          QStringLiteral("x\uFFFFy\uFFFEz\u001F😀"));
+    Editor->alvNotes->topLevelItem(0)->setText(0, QStringLiteral("a\u0002b"));
+    Editor->advOK->click();
+    EXPECT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{{"ab", "2024-05-01 09:00", "是", "xyz😀"}}));
+}
+
+// A file that reads but could never be saved back is told as the editor opens, with its
+// line; OK then fails with the same report and the file is kept.
+TEST_F(EditorTest, AFileThatCannotBeSavedBackIsReportedOnShow) {
+    const std::string Bytes =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表>\n"
+        "<Date2024-05-01><标题>开会</标题></Date2024-05-01><附龘/></便签列表>";
+    WriteNotesFile(Bytes);
+    TfrmNoteAdd* Editor = OpenEditor();
+    ASSERT_EQ(Errors.size(), 1);
+    EXPECT_TRUE(Errors[0].contains(QStringLiteral("第 2 行的“附龘”"))) << Errors[0].toStdString();
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 1);
+    Editor->advOK->click();
+    ASSERT_EQ(Errors.size(), 2);
+    EXPECT_EQ(Errors[1], Errors[0]);
+    EXPECT_EQ(ReadNotesFile(), Bytes);
 }

@@ -50,6 +50,11 @@ void TNotesWindowsTest::WriteNotesFile(const std::string& Text) const {
     std::ofstream(notes::NotesFileName(), std::ios::binary) << Text;
 }
 
+std::string TNotesWindowsTest::ReadNotesFile() const {
+    std::ifstream In(notes::NotesFileName(), std::ios::binary);
+    return {std::istreambuf_iterator<char>(In), {}};
+}
+
 void TNotesWindowsTest::SaveToday(const std::vector<notes::TNote>& Notes) const {
     if (!QFileInfo::exists(QString::fromStdString(NotesFile()))) {
         notes::WriteSampleNotes(NotesFile());

@@ -25,6 +25,8 @@ protected:
     void WriteSettingsFile(const std::string& Text) const;
     // Writes Notes.xml with exactly this text (UTF-8 content is declared as such).
     void WriteNotesFile(const std::string& Text) const;
+    // Notes.xml's bytes as they are.
+    std::string ReadNotesFile() const;
     // Today's notes merged into the file as the editor would (the sample file first when
     // there is none).
     void SaveToday(const std::vector<notes::TNote>& Notes) const;

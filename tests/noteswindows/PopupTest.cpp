@@ -88,12 +88,15 @@ TEST_F(PopupTest, AMalformedFileLeavesTheTextAsItWas) {
     EXPECT_TRUE(Errors.isEmpty());
 }
 
+// A stored step outside 1 to 10 is taken as the slider takes it, so the popup is never made
+// invisible (0) or faint (11 would wrap to 24).
 TEST_F(PopupTest, IsCreatedWithTheOpacityOfTheStoredBlendStep) {
     struct Case {
         int Blend;
         int Alpha;
     };
-    for (const Case C : {Case{10, 255}, Case{1, 25}, Case{5, 127}, Case{0, 0}, Case{12, 50}}) {
+    for (const Case C : {Case{10, 255}, Case{1, 25}, Case{5, 127}, Case{0, 25}, Case{-3, 25},
+                         Case{11, 255}, Case{12, 255}}) {
         notes::NoteBlend = C.Blend;
         TfrmNoteList Popup;
         EXPECT_EQ(WindowAlpha(&Popup), C.Alpha) << "blend " << C.Blend;

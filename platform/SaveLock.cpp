@@ -1,0 +1,44 @@
+#include "platform/SaveLock.h"
+
+#include "platform/Files.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace platform {
+namespace {
+
+void RemoveStaleTemporaries(const std::string& Target) {
+    const std::filesystem::path File(Target);
+    const std::string Prefix = File.filename().string() + ".tmp-";
+    std::error_code Failure;
+    std::filesystem::directory_iterator Entries(File.parent_path(), Failure);
+    for (; !Failure && Entries != std::filesystem::directory_iterator();
+         Entries.increment(Failure)) {
+        const std::string Name = Entries->path().filename().string();
+        if (Name.size() > Prefix.size() && Name.compare(0, Prefix.size(), Prefix) == 0 &&
+            Entries->is_regular_file(Failure)) {
+            std::error_code Ignored;
+            std::filesystem::remove(Entries->path(), Ignored);
+        }
+    }
+}
+
+} // namespace
+
+std::optional<TFileLock> LockForSaving(const std::string& Path, std::string& Error) {
+    const std::string LockFile = Path + ".lock";
+    std::string Unused;
+    std::optional<TFileLock> Lock = TFileLock::Take(LockFile, TFileLock::TWait::UntilFree, Unused);
+    if (!Lock) {
+        Error = "无法锁定文件 " + Path + "：无法建立锁文件 " + LockFile;
+        return std::nullopt;
+    }
+    const std::string Target = SaveTarget(Path);
+    if (!Target.empty()) {
+        RemoveStaleTemporaries(Target);
+    }
+    return Lock;
+}
+
+} // namespace platform
