@@ -84,16 +84,11 @@ TEST_F(RuxaCalTest, MissingOrDamagedNotesFileEndsTheNotesFeedWithStatusOne) {
     EXPECT_EQ(Missing.Out, "");
     EXPECT_NE(Missing.Err.find("便签文件无法读取"), std::string::npos) << Missing.Err;
 
-    for (const char* Damaged :
-         {"<便签列表><Date2024-05-01><标题>半截", // not well-formed
-          "<便签列表><Date2024-05-01><标题>a</标题><日期/><提醒>否</提醒><备注/>"
-          "</Date2024-05-01></便签列表>"}) { // four children, one of them no note text
-        WriteNotes(Damaged);
-        const TCalRun Run = this->Run({"--notes-ics"});
-        EXPECT_EQ(Run.Status, 1) << Damaged;
-        EXPECT_EQ(Run.Out, "") << Damaged;
-        EXPECT_NE(Run.Err.find("便签文件已损坏"), std::string::npos) << Run.Err;
-    }
+    WriteNotes("<便签列表><Date2024-05-01><标题>半截");
+    const TCalRun Damaged = Run({"--notes-ics"});
+    EXPECT_EQ(Damaged.Status, 1);
+    EXPECT_EQ(Damaged.Out, "");
+    EXPECT_NE(Damaged.Err.find("便签文件已损坏"), std::string::npos) << Damaged.Err;
 }
 
 TEST_F(RuxaCalTest, MalformedHolidayFileIsReportedAndLeftOut) {
