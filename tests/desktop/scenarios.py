@@ -13,6 +13,8 @@ import sys
 import threading
 import time
 
+from Xlib import Xatom
+
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Session, Timeout, wait_for  # noqa: E402
 
@@ -55,6 +57,7 @@ def open_menu_from_tray(s, program):
 
 
 def choose(s, program, command):
+    wait_for(s.keyboard_grabbed, "the menu to take the keyboard")
     for _ in range(command):
         s.key("Down")
     s.key("Return")
@@ -63,13 +66,13 @@ def choose(s, program, command):
 
 def managed(s, name):
     s.note_clients()
-    prop = s.root.get_full_property(s.atom("_NET_CLIENT_LIST"), 33)  # WINDOW
+    prop = s.root.get_full_property(s.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
     ids = prop.value if prop else []
     return [i for i in ids if s.name(s.d.create_resource_object("window", i)) == name]
 
 
 def active_window(s):
-    prop = s.root.get_full_property(s.atom("_NET_ACTIVE_WINDOW"), 33)  # WINDOW
+    prop = s.root.get_full_property(s.atom("_NET_ACTIVE_WINDOW"), Xatom.WINDOW)
     return prop.value[0] if prop and len(prop.value) else None
 
 

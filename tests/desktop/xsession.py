@@ -15,6 +15,7 @@ import time
 
 from Xlib import X, XK, Xatom, display, error
 from Xlib.ext import xtest
+from Xlib.protocol import event
 
 SCREEN_WIDTH = 1280
 SCREEN_HEIGHT = 1024
@@ -277,6 +278,14 @@ class Session:
         subprocess.run(["import", "-display", self.display_name, "-window", "root", path],
                        check=False, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
 
+    def keyboard_grabbed(self):
+        """True while another client holds the keyboard, as an open menu does."""
+        status = self.root.grab_keyboard(False, X.GrabModeAsync, X.GrabModeAsync, X.CurrentTime)
+        if status == X.GrabSuccess:
+            self.d.ungrab_keyboard(X.CurrentTime)
+            self.d.sync()
+        return status == X.AlreadyGrabbed
+
     def note_clients(self):
         """Records the name of every window the window manager has managed so far."""
         prop = self.root.get_full_property(self.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
@@ -327,7 +336,6 @@ class Session:
 
     def close_window(self, window):
         """Asks the window manager to close a window, as its close button does."""
-        from Xlib.protocol import event
         message = event.ClientMessage(
             window=window, client_type=self.atom("_NET_CLOSE_WINDOW"),
             data=(32, [X.CurrentTime, 2, 0, 0, 0]))
@@ -337,7 +345,6 @@ class Session:
 
     def minimise(self, window):
         """Asks the window manager to minimise a window, as its minimise command does."""
-        from Xlib.protocol import event
         message = event.ClientMessage(
             window=window, client_type=self.atom("WM_CHANGE_STATE"),
             data=(32, [3, 0, 0, 0, 0]))  # IconicState
