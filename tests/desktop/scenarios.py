@@ -152,7 +152,15 @@ def spinners_without_window_manager(s, program_file, _):
     left, top, _, _ = s.geometry(main)
     x, y, w, h = YEAR_NAME_AND_ZODIAC
     region = (left + x, top + y, w, h)
-    before = wait_for(lambda: s.pixels(*region), "the year's picture")
+    shown = []
+
+    def painted_and_still():
+        rows = s.pixels(*region)
+        red = any(r > 200 and g < 80 and b < 80 for row in rows for r, g, b in row)
+        shown.append(rows)
+        return red and len(shown) > 1 and shown[-2] == rows and rows
+
+    before = wait_for(painted_and_still, "the year's name and animal to be drawn")
     s.move_pointer(left + YEAR_SPINNER[0], top + YEAR_SPINNER[1])
     s.press(4)
     s.release(4)
@@ -371,9 +379,15 @@ def weather_offline(s, _, program_file):
     server, weather = open_weather(s, False, program_file)
     left, top, _, _ = s.geometry(weather)
     x, y, w, h = OFFLINE_MESSAGE
-    wait_for(lambda: any(dark(c, 0x60) for row in s.pixels(left + x, top + y, w, h)
-                         for c in row), "the offline message", pump=s.pump)
-    assert not dark(s.pixel(left + DARK_BLOCK[0], top + DARK_BLOCK[1]))
+
+    def offline_message_shown():
+        # Drawn on the window's light background, no picture under it.
+        background = s.pixel(left + 5, top + 60)
+        text = any(dark(c, 0x60) for row in s.pixels(left + x, top + y, w, h) for c in row)
+        return (min(background) > 0xA0 and text
+                and not dark(s.pixel(left + DARK_BLOCK[0], top + DARK_BLOCK[1])))
+
+    wait_for(offline_message_shown, "the offline message", pump=s.pump)
     assert not WeatherPage.targets, WeatherPage.targets
     assert_no_stray_windows(s)
     server.shutdown()
