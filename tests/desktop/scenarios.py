@@ -52,7 +52,7 @@ def open_menu_from_button(s, program, main):
 def open_menu_from_tray(s, program):
     icon = wait_for(lambda: s.tray_icon(program), "the tray icon")
     x, y = centre(s, icon)
-    s.click_apart(x, y, button=3)
+    s.click(x, y, button=3)
     return wait_for(lambda: s.popups(program), "the tray menu")[0]
 
 
@@ -85,7 +85,7 @@ def hidden_to_tray(s, program):
 def restore_from_tray(s, program):
     icon = wait_for(lambda: s.tray_icon(program), "the tray icon")
     x, y = centre(s, icon)
-    s.click_apart(x, y, times=2)
+    s.click(x, y, times=2)
     return wait_for(lambda: s.window_named(MAIN_TITLE), "the main window to come back")
 
 
@@ -174,6 +174,7 @@ def minimise_to_tray_and_restore_twice(s, program_file, _):
     program = s.start_calendar(program_file)
     main = s.main_window(program)
     wait_for(lambda: s.tray_icon(program), "the tray icon")
+    print("minimising by the menu", flush=True)
 
     open_menu_from_button(s, program, main)
     choose(s, program, MINIMISE_TO_TRAY)
@@ -181,6 +182,7 @@ def minimise_to_tray_and_restore_twice(s, program_file, _):
     main = restore_from_tray(s, program)
 
     # The window manager's own minimise takes the same road.
+    print("minimising by the window manager", flush=True)
     s.minimise(main)
     wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray again")
     main = restore_from_tray(s, program)
@@ -197,6 +199,7 @@ def windows_from_tray_menu_while_hidden(s, program_file, _):
 
     for command, title in ((ABOUT, "关于本软件"), (NOTE_EDITOR, "便签维护"),
                            (NOTES_HISTORY, "便签历史记录"), (NOTE_SETTINGS, "便签设置")):
+        print("opening %s from the tray menu" % title, flush=True)
         open_menu_from_tray(s, program)
         choose(s, program, command)
         window = wait_for(lambda: s.window_named(title), "the window " + title)
@@ -419,6 +422,7 @@ def main():
         shot = os.path.join(os.environ.get("RUXA_DESKTOP_SHOTS", "/tmp"), name + ".png")
         s.screenshot(shot)
         print("screen at the failure: " + shot)
+        print(s.describe())
         print(s.logs())
         raise
     finally:

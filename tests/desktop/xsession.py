@@ -7,8 +7,10 @@ properties and pixels. Every wait polls a condition until a time-out; nothing sl
 """
 
 import os
+import random
 import shutil
 import signal
+import socket
 import subprocess
 import tempfile
 import time
@@ -26,6 +28,25 @@ DOUBLE_CLICK_SECONDS = 0.6
 
 class Timeout(AssertionError):
     pass
+
+
+def abstract_socket_taken(number):
+    probe = socket.socket(socket.AF_UNIX, socket.SOCK_STREAM)
+    try:
+        probe.connect("\0/tmp/.X11-unix/X%d" % number)
+        return True
+    except OSError:
+        return False
+    finally:
+        probe.close()
+
+
+def connects(name):
+    try:
+        display.Display(name).close()
+        return True
+    except Exception:
+        return False
 
 
 def wait_for(condition, what, seconds=WAIT_SECONDS, pump=None):
@@ -68,21 +89,26 @@ class Session:
     # --- set-up and tear-down -------------------------------------------------------
 
     def _start_xvfb(self):
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
-             "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.processes.append(xvfb)
-        number = b""
-        with os.fdopen(read_end, "rb") as pipe:
-            while not number.endswith(b"\n"):
-                chunk = pipe.read(1)
-                if not chunk:
-                    raise RuntimeError("Xvfb did not start")
-                number += chunk
-        return ":" + number.decode().strip()
+        """Starts Xvfb on a display number that no other server, in this folder of sockets
+        or in the abstract namespace that X clients try first, is using."""
+        for number in random.sample(range(200, 1000), 40):
+            if os.path.exists("/tmp/.X%d-lock" % number) or abstract_socket_taken(number):
+                continue
+            xvfb = subprocess.Popen(
+                ["Xvfb", ":%d" % number, "-screen", "0",
+                 "%dx%dx24" % (SCREEN_WIDTH, SCREEN_HEIGHT), "-nolisten", "tcp", "-noreset"],
+                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+            name = ":%d" % number
+            try:
+                wait_for(lambda: xvfb.poll() is not None or connects(name), "Xvfb " + name)
+            except Timeout:
+                xvfb.kill()
+                xvfb.wait()
+                continue
+            if xvfb.poll() is None:
+                self.processes.append(xvfb)
+                return name
+        raise RuntimeError("no free display for Xvfb")
 
     def _environment(self):
         env = {key: value for key, value in os.environ.items()
@@ -113,14 +139,21 @@ class Session:
 
     def start_window_manager(self):
         self._spawn("openbox", ["openbox", "--sm-disable"])
-        check = self.atom("_NET_SUPPORTING_WM_CHECK")
-        wait_for(lambda: self.root.get_full_property(check, Xatom.WINDOW), "the window manager")
+        # Ready once it frames a window mapped after its start, as it will the program's.
+        probe = self.root.create_window(0, 0, 10, 10, 0, X.CopyFromParent)
+        probe.set_wm_name("probe")
+        probe.map()
+        self.d.sync()
+        wait_for(lambda: self.viewable(probe) and probe.query_tree().parent != self.root,
+                 "the window manager to frame a window")
+        probe.destroy()
+        self.d.sync()
 
     def start_tray(self):
         self.tray_host = self._spawn("trayer", [
             "trayer", "--edge", "bottom", "--align", "right", "--widthtype", "request",
             "--height", "24", "--SetDockType", "true", "--SetPartialStrut", "false"])
-        wait_for(self.tray_owner, "the tray host")
+        wait_for(lambda: self.tray_owner() and self.tray_panel(), "the tray host")
 
     def stop_tray(self):
         self.stop(self.tray_host)
@@ -146,6 +179,38 @@ class Session:
         except Exception:
             pass
         shutil.rmtree(self.root_dir, ignore_errors=True)
+
+    def describe(self):
+        """The display and its viewable windows, for a failure's report."""
+        lines = ["display %s" % self.display_name]
+        for process in self.processes:
+            state = "running" if process.poll() is None else "exit %s" % process.returncode
+            try:
+                with open("/proc/%d/wchan" % process.pid) as wchan:
+                    state += " in " + wchan.read()
+            except OSError:
+                pass
+            lines.append("  %s %s" % (" ".join(process.args[:1]), state))
+        for w in self._tree():
+            if self.name(w) or self.pid(w):
+                lines.append("  window %#x %r pid %s at %s%s%s" % (
+                    w.id, self.name(w), self.pid(w), self.geometry(w),
+                    "" if self.viewable(w) else ", not viewable", self.states(w)))
+        return "\n".join(lines)
+
+    def states(self, window):
+        """The window's WM_STATE and _NET_WM_STATE as the window manager left them."""
+        try:
+            wm_state = window.get_full_property(self.atom("WM_STATE"), X.AnyPropertyType)
+            net = window.get_full_property(self.atom("_NET_WM_STATE"), Xatom.ATOM)
+        except error.XError:
+            return ""
+        text = ""
+        if wm_state:
+            text += ", WM_STATE %d" % wm_state.value[0]
+        if net and len(net.value):
+            text += ", " + " ".join(self.d.get_atom_name(a) for a in net.value)
+        return text
 
     def logs(self):
         text = []
@@ -239,13 +304,20 @@ class Session:
 
     def tray_icon(self, process):
         """The program's icon window when it is docked, visible, in the tray host."""
+        panel = self.tray_panel()
+        for w in self._tree(panel) if panel else []:
+            if self.pid(w) == process.pid and self.viewable(w):
+                return w
+        return None
+
+    def tray_panel(self):
+        """The tray host's visible panel."""
         if not self.tray_host:
             return None
-        for panel in self._tree():
-            if self.name(panel) == "panel" and self.pid(panel) == self.tray_host.pid:
-                for w in self._tree(panel):
-                    if self.pid(w) == process.pid and self.viewable(w):
-                        return w
+        for w in self._tree():
+            if (self.name(w) == "panel" and self.pid(w) == self.tray_host.pid
+                    and self.viewable(w)):
+                return w
         return None
 
     def geometry(self, window):
@@ -314,18 +386,17 @@ class Session:
         self.d.sync()
 
     def click(self, x, y, button=1, times=1):
-        self.move_pointer(x, y)
-        for _ in range(times):
-            self.press(button)
-            self.release(button)
-
-    def click_apart(self, x, y, button=1, times=1):
-        """Clicks as click does, never so soon after the last such click that the program
-        would take the two for one double click."""
+        """Clicks times in quick succession at (x, y), never so soon after the last click
+        that the program would take the two for a double click."""
         pause = self.last_click + DOUBLE_CLICK_SECONDS - time.monotonic()
         if pause > 0:
             time.sleep(pause)
-        self.click(x, y, button, times)
+        self.move_pointer(x, y)
+        # Sent in one go, so that a busy machine cannot spread a double click apart.
+        for _ in range(times):
+            xtest.fake_input(self.d, X.ButtonPress, button)
+            xtest.fake_input(self.d, X.ButtonRelease, button)
+        self.d.sync()
         self.last_click = time.monotonic()
 
     def key(self, name):
