@@ -82,6 +82,19 @@ def hidden_to_tray(s, program):
             and s.tray_icon(program))
 
 
+def start_with_tray_icon(s, program_file):
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    wait_for(lambda: s.tray_icon(program), "the tray icon")
+    return program, main
+
+
+def minimise_to_tray_by_menu(s, program, main):
+    open_menu_from_button(s, program, main)
+    choose(s, program, MINIMISE_TO_TRAY)
+    wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray")
+
+
 def restore_from_tray(s, program):
     icon = wait_for(lambda: s.tray_icon(program), "the tray icon")
     x, y = centre(s, icon)
@@ -171,14 +184,9 @@ def spinners_without_window_manager(s, program_file, _):
 
 
 def minimise_to_tray_and_restore_twice(s, program_file, _):
-    program = s.start_calendar(program_file)
-    main = s.main_window(program)
-    wait_for(lambda: s.tray_icon(program), "the tray icon")
+    program, main = start_with_tray_icon(s, program_file)
     print("minimising by the menu", flush=True)
-
-    open_menu_from_button(s, program, main)
-    choose(s, program, MINIMISE_TO_TRAY)
-    wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray")
+    minimise_to_tray_by_menu(s, program, main)
     main = restore_from_tray(s, program)
 
     # The window manager's own minimise takes the same road.
@@ -190,12 +198,8 @@ def minimise_to_tray_and_restore_twice(s, program_file, _):
 
 
 def windows_from_tray_menu_while_hidden(s, program_file, _):
-    program = s.start_calendar(program_file)
-    main = s.main_window(program)
-    wait_for(lambda: s.tray_icon(program), "the tray icon")
-    open_menu_from_button(s, program, main)
-    choose(s, program, MINIMISE_TO_TRAY)
-    wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray")
+    program, main = start_with_tray_icon(s, program_file)
+    minimise_to_tray_by_menu(s, program, main)
 
     for command, title in ((ABOUT, "关于本软件"), (NOTE_EDITOR, "便签维护"),
                            (NOTES_HISTORY, "便签历史记录"), (NOTE_SETTINGS, "便签设置")):
@@ -230,12 +234,8 @@ def tray_host_later_and_restarted(s, program_file, _):
 
 
 def second_start(s, program_file, _):
-    first = s.start_calendar(program_file)
-    main = s.main_window(first)
-    wait_for(lambda: s.tray_icon(first), "the tray icon")
-    open_menu_from_button(s, first, main)
-    choose(s, first, MINIMISE_TO_TRAY)
-    wait_for(lambda: hidden_to_tray(s, first), "the calendar to go to the tray")
+    first, main = start_with_tray_icon(s, program_file)
+    minimise_to_tray_by_menu(s, first, main)
 
     second = s.start_calendar(program_file, wait=False)
     assert second.wait(timeout=10) == 0
