@@ -74,17 +74,22 @@ class Session:
         self.processes = []
         self.tray_host = None
         self.log_files = []
-        self.display_name = self._start_xvfb()
-        self.env = self._environment()
-        self.d = display.Display(self.display_name)
-        self.root = self.d.screen().root
-        self.root.change_attributes(event_mask=X.PropertyChangeMask)
+        self.d = None
         self.clients_seen = set()
         self.last_click = 0.0
-        if window_manager:
-            self.start_window_manager()
-        if tray:
-            self.start_tray()
+        try:
+            self.display_name = self._start_xvfb()
+            self.env = self._environment()
+            self.d = display.Display(self.display_name)
+            self.root = self.d.screen().root
+            self.root.change_attributes(event_mask=X.PropertyChangeMask)
+            if window_manager:
+                self.start_window_manager()
+            if tray:
+                self.start_tray()
+        except BaseException:
+            self.close()
+            raise
 
     # --- set-up and tear-down -------------------------------------------------------
 
@@ -170,14 +175,12 @@ class Session:
                 process.wait()
 
     def close(self):
+        if self.d:
+            self.d.close()
         for process in reversed(self.processes):
             self.stop(process)
         for log in self.log_files:
             log.close()
-        try:
-            self.d.close()
-        except Exception:
-            pass
         shutil.rmtree(self.root_dir, ignore_errors=True)
 
     def describe(self):
