@@ -1,5 +1,6 @@
 #include "main/UMain.h"
 
+#include "about/UAbout.h"
 #include "calendar/UCalendar.h"
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
@@ -11,8 +12,13 @@
 #include "main/WindowHandling.h"
 #include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
+#include "notes/windows/UNoteAdd.h"
+#include "notes/windows/UNoteHis.h"
+#include "notes/windows/UNoteList.h"
+#include "notes/windows/UNoteset.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "weather/UWeather.h"
 #include "widgets/ClockLabel.h"
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
@@ -370,8 +376,12 @@ void TfrmManyYear::N9Click() {
 }
 
 void TfrmManyYear::HideToTray() {
-    for (QWidget* Window : QApplication::topLevelWidgets()) {
-        if (Window->isVisible() && !Window->inherits("QMenu")) {
+    // Only the program's own windows: the tray icon lives in a top-level window of its own
+    // and must stay, or nothing would be left to bring the program back.
+    QWidget* const ProgramWindows[] = {this,       frmWeather, frmNoteList, frmNoteAdd,
+                                       frmNoteHis, frmNoteSet, frmAbout};
+    for (QWidget* Window : ProgramWindows) {
+        if (Window != nullptr && Window->isVisible()) {
             FHiddenToTray.emplace_back(Window);
             Window->hide();
         }
@@ -413,7 +423,9 @@ void TfrmManyYear::keyPressEvent(QKeyEvent* Event) {
 }
 
 bool TfrmManyYear::event(QEvent* Event) {
-    if (Event->type() == QEvent::WindowActivate)
+    // A window that is never activated (no window manager, or one that gives it no focus)
+    // must still follow its spinners once it is on screen.
+    if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::Show)
         FormActivate();
     if (Event->type() == QEvent::WindowStateChange && isMinimized() &&
         QSystemTrayIcon::isSystemTrayAvailable())

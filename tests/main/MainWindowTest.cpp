@@ -120,6 +120,15 @@ TEST_F(MainWindowTest, SpinnersLayNothingOutWhileTheWindowIsCreated) {
     EXPECT_EQ(Form.advDays->Cell(6, 1).left(2), "1\r"); // November 2014 starts on a Saturday
 }
 
+TEST_F(MainWindowTest, SpinnersLayTheGridOutOnceTheWindowIsShownEvenIfNeverActivated) {
+    TfrmManyYear& Form = Create();
+    Form.show();
+    EXPECT_FALSE(Form.Creating());
+    Form.rsYear->Step(+1);
+    EXPECT_EQ(Form.lblNLYear->text(), "癸巳蛇年");
+    EXPECT_EQ(Form.advDays->Cell(2, 1).left(2), "1\r"); // October 2013 starts on a Tuesday
+}
+
 TEST_F(MainWindowTest, AStepAgainstALimitLaysNothingOut) {
     const TfrmManyYear& Form = CreateRunning();
     struct {

@@ -1,0 +1,434 @@
+"""The calendar's roads as a person takes them, one scenario each, in a private X session.
+
+Usage: scenarios.py SCENARIO CALENDAR LOOPBACK_CALENDAR
+CALENDAR is the program as built; LOOPBACK_CALENDAR is the same program with the weather
+window's hosts on 127.0.0.1, for the weather scenarios.
+"""
+
+import calendar
+import glob
+import http.server
+import os
+import sys
+import threading
+import time
+
+from Xlib import Xatom
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Session, Timeout, wait_for  # noqa: E402
+
+MAIN_TITLE = "万年历"
+POPUP_TITLE = "便签列表"
+WEATHER_TITLE = "天气预报"
+
+# The menu's commands, counted from the top without the separators: a person walks there
+# with the arrow keys.
+HIDE_OR_SHOW_GRID, WEATHER, NOTE_EDITOR, NOTES_POPUP, NOTE_SETTINGS, NOTES_HISTORY, \
+    MINIMISE_TO_TRAY, QUIT, ABOUT = range(1, 10)
+
+# Places in the main window.
+MENU_BUTTON = (207, 13)
+YEAR_SPINNER = (56, 16)
+PANEL_SURFACE = (20, 160)
+YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
+
+
+def expected_opacity(alpha):
+    return int(alpha / 255.0 * 0xFFFFFFFF + 0.5)
+
+
+def centre(s, window):
+    left, top, width, height = s.geometry(window)
+    return left + width // 2, top + height // 2
+
+
+def open_menu_from_button(s, program, main):
+    left, top, _, _ = s.geometry(main)
+    s.click(left + MENU_BUTTON[0], top + MENU_BUTTON[1])
+    return wait_for(lambda: s.popups(program), "the menu to drop down")[0]
+
+
+def open_menu_from_tray(s, program):
+    icon = wait_for(lambda: s.tray_icon(program), "the tray icon")
+    x, y = centre(s, icon)
+    s.click(x, y, button=3)
+    return wait_for(lambda: s.popups(program), "the tray menu")[0]
+
+
+def choose(s, program, command):
+    wait_for(s.keyboard_grabbed, "the menu to take the keyboard")
+    for _ in range(command):
+        s.key("Down")
+    s.key("Return")
+    wait_for(lambda: not s.popups(program), "the menu to close")
+
+
+def managed(s, name):
+    s.note_clients()
+    prop = s.root.get_full_property(s.atom("_NET_CLIENT_LIST"), Xatom.WINDOW)
+    ids = prop.value if prop else []
+    return [i for i in ids if s.name(s.d.create_resource_object("window", i)) == name]
+
+
+def active_window(s):
+    prop = s.root.get_full_property(s.atom("_NET_ACTIVE_WINDOW"), Xatom.WINDOW)
+    return prop.value[0] if prop and len(prop.value) else None
+
+
+def hidden_to_tray(s, program):
+    """The main window is gone from the screen and from the window list; the icon stays."""
+    return (not s.window_named(MAIN_TITLE) and not managed(s, MAIN_TITLE)
+            and s.tray_icon(program))
+
+
+def start_with_tray_icon(s, program_file):
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    wait_for(lambda: s.tray_icon(program), "the tray icon")
+    return program, main
+
+
+def minimise_to_tray_by_menu(s, program, main):
+    open_menu_from_button(s, program, main)
+    choose(s, program, MINIMISE_TO_TRAY)
+    wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray")
+
+
+def restore_from_tray(s, program):
+    icon = wait_for(lambda: s.tray_icon(program), "the tray icon")
+    x, y = centre(s, icon)
+    s.click(x, y, times=2)
+    return wait_for(lambda: s.window_named(MAIN_TITLE), "the main window to come back")
+
+
+# --- scenarios --------------------------------------------------------------------------
+
+def menu_from_button(s, program_file, _):
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    left, top, width, height = s.geometry(main)
+    assert (width, height) == (631, 386), s.geometry(main)
+    assert (left, top) == ((SCREEN_WIDTH - 631) // 2, (SCREEN_HEIGHT - 386) // 2)
+
+    menu = open_menu_from_button(s, program, main)
+    menu_left, menu_top, _, menu_height = s.geometry(menu)
+    assert abs(menu_left - (left + 200)) <= 200 and top <= menu_top <= top + 40, \
+        (s.geometry(menu), (left, top))
+    assert menu_height > 150, s.geometry(menu)
+    choose(s, program, HIDE_OR_SHOW_GRID)
+    wait_for(lambda: s.geometry(main)[2] == 221, "the grid to be hidden")
+
+    open_menu_from_button(s, program, main)
+    choose(s, program, HIDE_OR_SHOW_GRID)
+    wait_for(lambda: s.geometry(main)[2] == 631, "the grid to come back")
+
+
+def opacity_keys(s, program_file, _):
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    wait_for(lambda: active_window(s) == main.id, "the main window to have the focus")
+
+    def level(alpha):
+        wait_for(lambda: s.opacity(main) == expected_opacity(alpha), "opacity %d" % alpha)
+
+    for alpha in range(245, 124, -10):
+        s.key("x")
+        level(alpha)
+    # At 125 X does nothing: the next Z lands on 135, not on 125.
+    s.key("x")
+    s.key("z")
+    level(135)
+    for alpha in range(145, 256, 10):
+        s.key("z")
+        level(min(alpha, 255))
+    s.key("z")
+    s.key("x")
+    level(245)
+
+
+def drag_by_panel(s, program_file, _):
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    left, top, _, _ = s.geometry(main)
+    s.move_pointer(left + PANEL_SURFACE[0], top + PANEL_SURFACE[1])
+    s.press(1)
+    s.move_pointer(left + PANEL_SURFACE[0] + 120, top + PANEL_SURFACE[1] + 70)
+    s.release(1)
+    wait_for(lambda: s.geometry(main)[:2] == (left + 120, top + 70), "the window to move")
+
+
+def spinners_without_window_manager(s, program_file, _):
+    """With nobody to activate the window, the grid still follows the spinners."""
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    left, top, _, _ = s.geometry(main)
+    x, y, w, h = YEAR_NAME_AND_ZODIAC
+    region = (left + x, top + y, w, h)
+    shown = []
+
+    def painted_and_still():
+        rows = s.pixels(*region)
+        red = any(r > 200 and g < 80 and b < 80 for row in rows for r, g, b in row)
+        shown.append(rows)
+        return red and len(shown) > 1 and shown[-2] == rows and rows
+
+    before = wait_for(painted_and_still, "the year's name and animal to be drawn")
+    s.move_pointer(left + YEAR_SPINNER[0], top + YEAR_SPINNER[1])
+    s.press(4)
+    s.release(4)
+    wait_for(lambda: s.pixels(*region) != before, "the next year's name and animal")
+    s.press(5)
+    s.release(5)
+    wait_for(lambda: s.pixels(*region) == before, "this year's name and animal again")
+
+
+def minimise_to_tray_and_restore_twice(s, program_file, _):
+    program, main = start_with_tray_icon(s, program_file)
+    print("minimising by the menu", flush=True)
+    minimise_to_tray_by_menu(s, program, main)
+    main = restore_from_tray(s, program)
+
+    # The window manager's own minimise takes the same road.
+    print("minimising by the window manager", flush=True)
+    s.minimise(main)
+    wait_for(lambda: hidden_to_tray(s, program), "the calendar to go to the tray again")
+    main = restore_from_tray(s, program)
+    assert managed(s, MAIN_TITLE) and s.tray_icon(program)
+
+
+def windows_from_tray_menu_while_hidden(s, program_file, _):
+    program, main = start_with_tray_icon(s, program_file)
+    minimise_to_tray_by_menu(s, program, main)
+
+    for command, title in ((ABOUT, "关于本软件"), (NOTE_EDITOR, "便签维护"),
+                           (NOTES_HISTORY, "便签历史记录"), (NOTE_SETTINGS, "便签设置")):
+        print("opening %s from the tray menu" % title, flush=True)
+        open_menu_from_tray(s, program)
+        choose(s, program, command)
+        window = wait_for(lambda: s.window_named(title), "the window " + title)
+        if command == ABOUT:
+            left, top, _, _ = s.geometry(window)
+            s.click(left + 288 + 26, top + 168 + 12)  # its button "确  定"
+        else:
+            s.close_window(window)
+        wait_for(lambda: not s.window_named(title), "the window %s to close" % title)
+        # The program answers the tray again: the next round opens its menu.
+        assert program.poll() is None, "closing %s ended the program" % title
+        assert not s.window_named(MAIN_TITLE)
+
+    open_menu_from_tray(s, program)
+    choose(s, program, QUIT)
+    assert program.wait(timeout=10) == 0
+
+
+def tray_host_later_and_restarted(s, program_file, _):
+    program = s.start_calendar(program_file)
+    assert s.tray_icon(program) is None
+    s.start_tray()
+    wait_for(lambda: s.tray_icon(program), "the icon in a tray host started later")
+    s.stop_tray()
+    s.start_tray()
+    wait_for(lambda: s.tray_icon(program), "the icon in the restarted tray host")
+    assert program.poll() is None
+
+
+def second_start(s, program_file, _):
+    first, main = start_with_tray_icon(s, program_file)
+    minimise_to_tray_by_menu(s, first, main)
+
+    second = s.start_calendar(program_file, wait=False)
+    assert second.wait(timeout=10) == 0
+    wait_for(lambda: s.window_named(MAIN_TITLE), "the running calendar to come back")
+    assert len(s.windows_named(MAIN_TITLE)) == 1 and len(managed(s, MAIN_TITLE)) == 1
+    wait_for(lambda: active_window(s) == s.window_named(MAIN_TITLE).id,
+             "the running calendar to be the active window")
+
+    # A killed calendar leaves its lock file and socket; the next start is not blocked.
+    s.stop(first, sig=9)
+    third = s.start_calendar(program_file)
+    assert third.poll() is None
+
+
+def reminder_at_two(s, program_file, _):
+    """A reminder at 14:00 with a running clock, the popup in the bottom right corner."""
+    data = os.path.join(s.folders["data"], "RuxaCalendar")
+    os.makedirs(data)
+    with open(os.path.join(data, "Config.ini"), "w") as config:
+        config.write("[NoteSet]\nPosition=3\nAlarm=1\nblend=10\n")
+    notes = ('<?xml version="1.0" encoding="GB2312"?>\n<便签列表><Date2026-12-11>'
+             '<标题>开会</标题><日期>2026-12-11 14:00</日期><提醒>是</提醒>'
+             '<内容>三楼会议室</内容></Date2026-12-11></便签列表>\n')
+    with open(os.path.join(data, "Notes.xml"), "wb") as file:
+        file.write(notes.encode("gb2312"))
+
+    clock_file = os.path.join(s.root_dir, "clock")
+
+    def set_clock(stamp):
+        """The program's clock reads stamp (UTC) now and runs on from there."""
+        target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
+        with open(clock_file + ".new", "w") as file:
+            file.write("%+d\n" % round(target - time.time()))
+        os.replace(clock_file + ".new", clock_file)
+        return time.monotonic()
+
+    library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+    assert library, "libfaketime is missing (Debian package faketime)"
+    started = set_clock("2026-12-11 13:59:57")
+    program = s.start_calendar(program_file, {
+        "LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": clock_file,
+        "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}, wait=False)
+
+    popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
+                     "the reminder's popup")
+    assert time.monotonic() - started > 2.5, "the popup came before 14:00"
+    _, _, width, height = s.geometry(popup)
+    corner = (SCREEN_WIDTH - width, SCREEN_HEIGHT - height)
+
+    def near_corner():
+        left, top, _, _ = s.geometry(popup)
+        return abs(left - corner[0]) <= 1 and abs(top - corner[1]) <= 1
+
+    assert near_corner(), (s.geometry(popup), corner)
+
+    # Past the minute the popup stays shown and at rest in its corner.
+    set_clock("2026-12-11 14:00:58")
+    still_since = [None]
+
+    def at_rest():
+        if s.geometry(popup)[:2] != corner:
+            still_since[0] = None
+            return False
+        still_since[0] = still_since[0] or time.monotonic()
+        return time.monotonic() - still_since[0] > 2.0
+
+    wait_for(at_rest, "the popup to come to rest in its corner")
+    assert s.window_named(POPUP_TITLE) and program.poll() is None
+
+
+class WeatherPage(http.server.BaseHTTPRequestHandler):
+    """A light page with one dark block of 40 x 30 pixels at (50, 100)."""
+    targets = []
+    page = (b'<!DOCTYPE html><html><head><meta charset="utf-8"></head>'
+            b'<body style="margin:0;background:#F8F8FC;height:800px">'
+            b'<div style="position:absolute;left:50px;top:100px;width:40px;height:30px;'
+            b'background:#204080"></div></body></html>')
+
+    def do_GET(self):
+        WeatherPage.targets.append(self.path)
+        self.send_response(200)
+        self.send_header("Content-Type", "text/html; charset=utf-8")
+        self.send_header("Content-Length", str(len(self.page)))
+        self.end_headers()
+        self.wfile.write(self.page)
+
+    def log_message(self, *args):
+        pass
+
+
+def serve_weather_page():
+    server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), WeatherPage)
+    threading.Thread(target=server.serve_forever, daemon=True).start()
+    return server
+
+
+EXPECTED_TARGET = ("/weather/weather.aspx?uid=&cid=101010100&l=zh-CHS&p=CMA&a=1&u=C&s=11"
+                   "&m=0&x=1&d=5&fc=&bgc=&bc=&ti=1&in=1&li=2&ct=iframe")
+# The page's dark block as the weather window shows it: 23 pixels of scroll, the view's
+# first row and column left out, the picture at (0, 31) of the window.
+DARK_BLOCK = (49 + 20, 31 + 76 + 15)
+OFFLINE_MESSAGE = (13, 88, 196, 57)
+
+
+def open_weather(s, online, program_file):
+    server = serve_weather_page()
+    program = s.start_calendar(program_file, {
+        "RUXA_DESKTOP_WEATHER_HOST": "127.0.0.1:%d" % server.server_address[1],
+        "RUXA_DESKTOP_ONLINE": "1" if online else "0"})
+    main = s.main_window(program)
+    open_menu_from_button(s, program, main)
+    choose(s, program, WEATHER)
+    weather = wait_for(lambda: s.window_named(WEATHER_TITLE), "the weather window", pump=s.pump)
+    left, top, width, _ = s.geometry(main)
+    assert s.geometry(weather) == (left + width, top, 222, 385), s.geometry(weather)
+    return server, weather
+
+
+def dark(colour, limit=0x90):
+    return max(colour) < limit
+
+
+def assert_no_stray_windows(s):
+    s.pump()
+    stray = s.clients_seen - {MAIN_TITLE, WEATHER_TITLE, "panel"}
+    assert not stray, "windows that should never show: %s" % sorted(stray, key=str)
+
+
+def weather_online(s, _, program_file):
+    server, weather = open_weather(s, True, program_file)
+    left, top, _, _ = s.geometry(weather)
+
+    def block_shown():
+        red, green, blue = s.pixel(left + DARK_BLOCK[0], top + DARK_BLOCK[1])
+        return abs(red - 0x20) < 24 and abs(green - 0x40) < 24 and abs(blue - 0x80) < 24
+
+    wait_for(block_shown, "the captured forecast", seconds=60, pump=s.pump)
+    assert WeatherPage.targets and WeatherPage.targets[0] == EXPECTED_TARGET, WeatherPage.targets
+    assert_no_stray_windows(s)
+    server.shutdown()
+
+
+def weather_offline(s, _, program_file):
+    server, weather = open_weather(s, False, program_file)
+    left, top, _, _ = s.geometry(weather)
+    x, y, w, h = OFFLINE_MESSAGE
+
+    def offline_message_shown():
+        # Drawn on the window's light background, no picture under it.
+        background = s.pixel(left + 5, top + 60)
+        text = any(dark(c, 0x60) for row in s.pixels(left + x, top + y, w, h) for c in row)
+        return (min(background) > 0xA0 and text
+                and not dark(s.pixel(left + DARK_BLOCK[0], top + DARK_BLOCK[1])))
+
+    wait_for(offline_message_shown, "the offline message", pump=s.pump)
+    assert not WeatherPage.targets, WeatherPage.targets
+    assert_no_stray_windows(s)
+    server.shutdown()
+
+
+SCENARIOS = {
+    "menu_from_button": (menu_from_button, {}),
+    "opacity_keys": (opacity_keys, {}),
+    "drag_by_panel": (drag_by_panel, {}),
+    "spinners_without_window_manager": (spinners_without_window_manager,
+                                        {"window_manager": False, "tray": False}),
+    "minimise_to_tray_and_restore_twice": (minimise_to_tray_and_restore_twice, {}),
+    "windows_from_tray_menu_while_hidden": (windows_from_tray_menu_while_hidden, {}),
+    "tray_host_later_and_restarted": (tray_host_later_and_restarted, {"tray": False}),
+    "second_start": (second_start, {}),
+    "reminder_at_two": (reminder_at_two, {}),
+    "weather_online": (weather_online, {}),
+    "weather_offline": (weather_offline, {}),
+}
+
+
+def main():
+    name, program_file, loopback_program_file = sys.argv[1:4]
+    scenario, options = SCENARIOS[name]
+    s = Session(**options)
+    try:
+        scenario(s, program_file, loopback_program_file)
+    except (AssertionError, Timeout):
+        shot = os.path.join(os.environ.get("RUXA_DESKTOP_SHOTS", "/tmp"), name + ".png")
+        s.screenshot(shot)
+        print("screen at the failure: " + shot)
+        print(s.describe())
+        print(s.logs())
+        raise
+    finally:
+        s.close()
+    print("%s: passed" % name)
+
+
+if __name__ == "__main__":
+    main()
