@@ -29,9 +29,9 @@ public:
         ASSERT_FALSE(SystemBus->Address().isEmpty()) << "no dbus-daemon";
         qputenv("DBUS_SESSION_BUS_ADDRESS", SessionBus->Address().toUtf8());
         qputenv("DBUS_SYSTEM_BUS_ADDRESS", SystemBus->Address().toUtf8());
-        QDBusConnection Logind1 =
+        QDBusConnection StandIn =
             QDBusConnection::connectToBus(SystemBus->Address(), LogindConnection);
-        ASSERT_TRUE(Logind1.registerService(Logind));
+        ASSERT_TRUE(StandIn.registerService(Logind));
     }
 
     void TearDown() override {
