@@ -26,9 +26,11 @@ QStringList Summaries(const std::vector<TReceivedNotification>& Received) {
     return Texts;
 }
 
+using ReminderNoticeTest = TReminderNoticeTest;
+
 } // namespace
 
-TEST_F(TReminderNoticeTest, EachReminderSendsOneNotificationWhenItsMinuteComes) {
+TEST_F(ReminderNoticeTest, EachReminderSendsOneNotificationWhenItsMinuteComes) {
     notes::NoteAlarmOn = 1;
     SaveToday({Note("开会", "2024-05-01 14:00", "是", "三楼会议室"),
                Note("买菜", "2024-05-01 14:00", "否"), Note("汇报", "2024-05-01 14:00", "是", ""),
@@ -56,7 +58,7 @@ TEST_F(TReminderNoticeTest, EachReminderSendsOneNotificationWhenItsMinuteComes) 
     EXPECT_TRUE(Errors.isEmpty());
 }
 
-TEST_F(TReminderNoticeTest, TheBodyIsEscapedOnlyForAServiceThatRendersMarkup) {
+TEST_F(ReminderNoticeTest, TheBodyIsEscapedOnlyForAServiceThatRendersMarkup) {
     notes::NoteAlarmOn = 1;
     struct Case {
         QStringList Capabilities;
@@ -82,7 +84,7 @@ TEST_F(TReminderNoticeTest, TheBodyIsEscapedOnlyForAServiceThatRendersMarkup) {
     }
 }
 
-TEST_F(TReminderNoticeTest, NoNotificationForAReminderFlagged否OrWithRemindersOff) {
+TEST_F(ReminderNoticeTest, NoNotificationForANoteWithoutReminderOrWithRemindersOff) {
     notes::NoteAlarmOn = 1;
     SaveToday({Note("买菜", "2024-05-01 14:00", "否")});
     TickAt(14, 0, 0);
@@ -104,7 +106,7 @@ TEST_F(TReminderNoticeTest, NoNotificationForAReminderFlagged否OrWithRemindersO
         << "the minutes with reminders off are not caught up";
 }
 
-TEST_F(TReminderNoticeTest, TheDefaultActionBringsUpTodaysPopup) {
+TEST_F(ReminderNoticeTest, TheDefaultActionBringsUpTodaysPopup) {
     notes::NoteAlarmOn = 1;
     SaveToday({Note("开会", "2024-05-01 14:00", "是")});
     TickAt(14, 0, 0);
@@ -126,7 +128,7 @@ TEST_F(TReminderNoticeTest, TheDefaultActionBringsUpTodaysPopup) {
     EXPECT_EQ(Main->N5->text(), QStringLiteral("显示便签"));
 }
 
-TEST_F(TReminderNoticeTest, WithoutANotificationServiceTheAlarmWorksAsBefore) {
+TEST_F(ReminderNoticeTest, WithoutANotificationServiceTheAlarmWorksAsBefore) {
     Service.reset();
     notes::NoteAlarmOn = 1;
     SaveToday({Note("开会", "2024-05-01 14:00", "是")});
