@@ -39,20 +39,20 @@ void WhenAnswered(const QDBusMessage& Message, QObject* Context, TDone Done) {
 } // namespace
 
 TDesktopNotifier::TDesktopNotifier(QString AppName, QString ProgramName, QObject* Parent)
-    : QObject(Parent), FAppName(std::move(AppName)), FProgramName(std::move(ProgramName)) {
+    : QObject(Parent), FAppName(std::move(AppName)), FProgramName(std::move(ProgramName)) {}
+
+void TDesktopNotifier::Notify(const QString& Summary, const QString& Body) {
     QDBusConnection Bus = QDBusConnection::sessionBus();
     if (!Bus.isConnected()) {
         return;
     }
-    Bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-                SLOT(ActionInvoked(uint, QString)));
-    Bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
-                SLOT(NotificationClosed(uint, uint)));
-}
-
-void TDesktopNotifier::Notify(const QString& Summary, const QString& Body) {
-    if (!QDBusConnection::sessionBus().isConnected()) {
-        return;
+    // The bus is first reached here rather than at start-up, which it would slow down.
+    if (!FListening) {
+        FListening = true;
+        Bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
+                    SLOT(ActionInvoked(uint, QString)));
+        Bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
+                    SLOT(NotificationClosed(uint, uint)));
     }
     // A service that renders markup would take "<" and "&" in the body as tags, so it gets
     // the body escaped; it is asked first, since the answer may change with the service.

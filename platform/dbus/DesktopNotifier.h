@@ -33,6 +33,7 @@ private:
 
     QString FAppName;
     QString FProgramName;
+    bool FListening = false;
     // The notifications sent and not yet closed; actions of other programs' are ignored.
     QSet<uint> FOpen;
 };

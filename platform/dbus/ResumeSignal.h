@@ -1,7 +1,8 @@
 #pragma once
 
 // The system's word that it has woken from suspend: logind's PrepareForSleep(false) on the
-// system bus. Without a system bus or without logind it never comes.
+// system bus, listened for from the first turn of the event loop on. Without a system bus or
+// without logind it never comes.
 
 #include <QObject>
 
@@ -18,6 +19,9 @@ signals:
 
 private slots:
     void PrepareForSleep(bool Sleeping);
+
+private:
+    void Listen();
 };
 
 } // namespace platform
