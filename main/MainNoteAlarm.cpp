@@ -35,15 +35,17 @@ constexpr unsigned long ShakePassMs = 50;
 } // namespace
 
 void TfrmManyYear::tNoteAlarmTimer() {
-    if (Shaking || notes::NoteAlarmOn == 0) {
-        return;
-    }
-    const std::string FileName = notes::NotesFileName();
-    if (!QFileInfo::exists(QString::fromStdString(FileName))) {
+    if (Shaking) {
         return;
     }
     // "yyyy-mm-dd hh:nn": its first ten characters are today's date.
     const std::string Minute = FormatDateTime("yyyy-mm-dd hh:nn", platform::Now());
+    const std::string FileName = notes::NotesFileName();
+    if (notes::NoteAlarmOn == 0 || !QFileInfo::exists(QString::fromStdString(FileName))) {
+        // The minute passes unwatched, so no later tick catches it up.
+        FDueReminders.Tick(Minute, {});
+        return;
+    }
     TAlarmReading& Last = LastReading();
     if (Last.Watch.Unchanged(FileName, Minute.substr(0, 10))) {
         FAlarms = Last.Alarms;
@@ -52,17 +54,16 @@ void TfrmManyYear::tNoteAlarmTimer() {
         Last.Watch.Remember();
         Last.Alarms = FAlarms;
     }
-    for (const TNoteAlarm& Alarm : FAlarms) {
-        if (Alarm.Title.empty() || Alarm.When != Minute) {
-            continue;
-        }
-        if (frmNoteList == nullptr) {
-            frmNoteList = new TfrmNoteList();
-        }
-        frmNoteList->show();
-        ShakeForm(frmNoteList);
+    const std::vector<notes::TDueReminder> Due = FDueReminders.Tick(Minute, FAlarms);
+    if (Due.empty()) {
         return;
     }
+    AnnounceReminders(FileName, Due);
+    if (frmNoteList == nullptr) {
+        frmNoteList = new TfrmNoteList();
+    }
+    frmNoteList->show();
+    ShakeForm(frmNoteList);
 }
 
 bool TfrmManyYear::LoadTodayAlarms(const std::string& FileName) {

@@ -103,6 +103,7 @@ TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window), FAlar
     tNoteAlarm = new QTimer(this);
     tNoteAlarm->setInterval(NoteAlarmIntervalMs);
     connect(tNoteAlarm, &QTimer::timeout, this, &TfrmManyYear::tNoteAlarmTimer);
+    ConnectReminderServices();
     FormCreate();
 }
 

@@ -3,6 +3,8 @@
 // The main window "万年历": the day panel on the left, the month grid on the right, the
 // popup menu of commands, the tray icon and the note alarm.
 
+#include "notes/DueReminders.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -23,13 +25,13 @@ class TMenuButton;
 class TMonthGrid;
 class TPictureMenu;
 class TSpinner;
+namespace platform {
+class TDesktopNotifier;
+}
 
 // One reminder of today's notes: the note's title (empty: the slot holds no alarm) and its
 // date text, compared with the current minute written "yyyy-mm-dd hh:nn".
-struct TNoteAlarm {
-    std::string Title;
-    std::string When;
-};
+using TNoteAlarm = notes::TNoteAlarm;
 
 // The alarm slots: exactly ten, slot k for the k-th note of today.
 using TNoteAlarms = std::vector<TNoteAlarm>;
@@ -150,6 +152,12 @@ private:
     void advDaysDrawCell(int ACol, int ARow);
     void RzTrayIcon1Activated(int Reason);
     void HideToTray();
+    // The reminders' ways beyond the popup: a desktop notification for each reminder when it
+    // first comes, whose click brings up the popup, and a tick as soon as the system resumes.
+    void ConnectReminderServices();
+    void AnnounceReminders(const std::string& FileName,
+                           const std::vector<notes::TDueReminder>& Due);
+    void ShowNotesFromNotice();
 
     int FTodayYear = 0;
     int FTodayMonth = 0;
@@ -162,6 +170,8 @@ private:
     bool FPanelPressed = false;
     int FAlpha = 255;
     TNoteAlarms FAlarms;
+    notes::TDueReminders FDueReminders;
+    platform::TDesktopNotifier* FNotifier = nullptr;
     std::string FZodiacShown;
     // The windows hidden with the main window by minimising to the tray.
     std::vector<QPointer<QWidget>> FHiddenToTray;

@@ -1,0 +1,58 @@
+#include "notes/DueReminders.h"
+
+#include <cctype>
+
+namespace notes {
+namespace {
+
+// "yyyy-mm-dd " of a minute text.
+constexpr std::size_t DateLength = 11;
+
+bool IsMinuteText(const std::string& Text) {
+    static constexpr char Shape[] = "dddd-dd-dd dd:dd";
+    if (Text.size() != sizeof(Shape) - 1) {
+        return false;
+    }
+    for (std::size_t Index = 0; Index < Text.size(); ++Index) {
+        const bool Digit = std::isdigit(static_cast<unsigned char>(Text[Index])) != 0;
+        if (Shape[Index] == 'd' ? !Digit : Text[Index] != Shape[Index]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+} // namespace
+
+bool TDueReminders::Skipped(const std::string& When, const std::string& Minute) const {
+    return !FLastMinute.empty() && FLastMinute.compare(0, DateLength, Minute, 0, DateLength) == 0 &&
+           IsMinuteText(When) && When.compare(0, DateLength, Minute, 0, DateLength) == 0 &&
+           When > FLastMinute && When < Minute;
+}
+
+std::vector<TDueReminder> TDueReminders::Tick(const std::string& Minute,
+                                              std::span<const TNoteAlarm> Slots) {
+    if (Minute != FLastMinute) {
+        FCameThisMinute.clear();
+    }
+    std::vector<TDueReminder> Due;
+    for (std::size_t Slot = 0; Slot < Slots.size(); ++Slot) {
+        const TNoteAlarm& Alarm = Slots[Slot];
+        if (Alarm.Title.empty() || (Alarm.When != Minute && !Skipped(Alarm.When, Minute))) {
+            continue;
+        }
+        TKey Key{Alarm.Title, Alarm.When};
+        if (FCameThisMinute.contains(Key)) {
+            Due.push_back({static_cast<int>(Slot), false});
+        } else if (FCame.insert(Key).second) {
+            Due.push_back({static_cast<int>(Slot), true});
+            if (Alarm.When == Minute) {
+                FCameThisMinute.insert(std::move(Key));
+            }
+        }
+    }
+    FLastMinute = Minute;
+    return Due;
+}
+
+} // namespace notes

@@ -1,0 +1,44 @@
+#include "ReminderNoticeFixture.h"
+
+#include "BusEnvironment.h"
+
+#include "main/UMain.h"
+#include "main/WindowReferences.h"
+#include "notes/windows/UNoteList.h"
+
+#include <QApplication>
+#include <QTest>
+
+namespace {
+
+constexpr int NotificationWaitMs = 10000;
+
+} // namespace
+
+const QStringList TReminderNoticeTest::MarkupCapabilities{
+    QStringLiteral("actions"), QStringLiteral("body"), QStringLiteral("body-markup")};
+
+void TReminderNoticeTest::SetUp() {
+    Service = std::make_unique<TFakeNotifications>(testbus::SessionAddress(), MarkupCapabilities);
+    ASSERT_TRUE(Service->Registered());
+    TMainWindowTest::SetUp();
+}
+
+void TReminderNoticeTest::TearDown() {
+    TMainWindowTest::TearDown();
+    Service.reset();
+}
+
+void TReminderNoticeTest::TickAt(int Hour, int Minute, int Second) {
+    SetNow(2024, 5, 1, Hour, Minute, Second);
+    Main->tNoteAlarmTimer();
+    QApplication::processEvents();
+}
+
+bool TReminderNoticeTest::NotificationsArrive(std::size_t Count) const {
+    return QTest::qWaitFor([&] { return Service->Received().size() >= Count; }, NotificationWaitMs);
+}
+
+bool TReminderNoticeTest::PopupShown() {
+    return frmNoteList != nullptr && frmNoteList->isVisible();
+}
