@@ -99,7 +99,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
     TNotes Changed;
     const std::optional<std::string> Spliced =
         SpliceToday(Bytes, "Date2024-05-01", [&](TNotes& Notes) {
-            Notes.push_back({"t", "w", "是", "c"});
+            Notes.push_back({"t", "w", true, "c"});
             Changed = Notes;
             return TDayFate::Keep;
         });

@@ -153,11 +153,8 @@ void Read(benchmark::State& State, const std::string& Path, std::optional<std::s
 
 // Saves today's notes back unchanged, as OK in the editor does; the file stays the same.
 void Save(benchmark::State& State, const std::string& Path) {
-    std::vector<std::string> Texts;
-    for (const notes::TNote& Note : notes::ReadTodayNotes(Path).Notes) {
-        Texts.insert(Texts.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
-    Measure(State, Path, [&] { notes::SaveTodayNotes(Path, Texts); });
+    const notes::TNotes Notes = notes::ReadTodayNotes(Path).Notes;
+    Measure(State, Path, [&] { notes::SaveTodayNotes(Path, Notes); });
 }
 
 const std::string& TenYears() {
@@ -226,15 +223,12 @@ void BM_ReadTenYearsWrittenByHand(benchmark::State& State) {
 void BM_SaveTenYearsWrittenByHand(benchmark::State& State) {
     const std::string& Foreign = WrittenByHand();
     const std::string Path = Prepared("by-hand.xml", Foreign);
-    std::vector<std::string> Texts;
-    for (const notes::TNote& Note : notes::ReadTodayNotes(Path).Notes) {
-        Texts.insert(Texts.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
+    const notes::TNotes Notes = notes::ReadTodayNotes(Path).Notes;
     Measure(State, Path, [&] {
         State.PauseTiming();
         Prepared("by-hand.xml", Foreign);
         State.ResumeTiming();
-        notes::SaveTodayNotes(Path, Texts);
+        notes::SaveTodayNotes(Path, Notes);
     });
 }
 

@@ -13,6 +13,8 @@
 
 namespace {
 
+const notes::TNote AnyNote{"a", "b", false, "d"};
+
 const std::string GoodDay =
     DayElement("2024-05-01", NoteElements("开会", "2024-05-01 09:00", "是", "报告"));
 
@@ -56,7 +58,7 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
     WriteBytes(Secret, "SECRET-TEXT");
     const std::string Whole = NotesDocument(GoodDay);
     notes::WriteSampleNotes(notes::NotesFileName());
-    notes::SaveTodayNotes(notes::NotesFileName(), {"开会", "2024-05-01 09:00", "是", "报告"});
+    notes::SaveTodayNotes(notes::NotesFileName(), {{"开会", "2024-05-01 09:00", true, "报告"}});
     const std::string Gb2312 = ReadBytes(notes::NotesFileName());
     ASSERT_GT(Gb2312.size(), 100u);
     struct Case {
@@ -98,9 +100,8 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
             }
         }
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会")) << C.What;
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError)
-            << C.What;
+        EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError) << C.What;
+        EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError) << C.What;
         EXPECT_EQ(ReadBytes(FileName), C.Bytes) << C.What;
     }
 }
@@ -124,8 +125,8 @@ TEST_F(NotesFaults, AMissingFileIsAFailedReadAndIsNotCreated) {
     const std::string FileName = notes::NotesFileName();
     EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok);
     EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok);
-    EXPECT_FALSE(notes::DeleteNote(FileName, "x"));
-    EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError);
+    EXPECT_THROW(notes::DeleteNote(FileName, "x"), notes::ENotesError);
+    EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError);
     EXPECT_FALSE(std::filesystem::exists(FileName));
 }
 
@@ -187,11 +188,15 @@ TEST_F(NotesFaults, OnlyARegularFileWithinTheCapIsRead) {
         EXPECT_FALSE(notes::ReadTodayNotes(FileName).Ok) << C.What;
         EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok) << C.What;
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        std::string Error;
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会", &Error)) << C.What;
-        EXPECT_NE(Error.find(FileName), std::string::npos) << Error;
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError)
-            << C.What;
+        try {
+            notes::DeleteNote(FileName, "开会");
+            ADD_FAILURE() << C.What << ": the delete did not fail";
+        } catch (const notes::ENotesError& Error) {
+            const std::string Reason = Error.what();
+            EXPECT_TRUE(Reason.starts_with("无法删除便签：")) << Reason;
+            EXPECT_NE(Reason.find(FileName), std::string::npos) << Reason;
+        }
+        EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError) << C.What;
         EXPECT_EQ(std::filesystem::symlink_status(FileName).type(), Type) << C.What;
         std::filesystem::remove_all(FileName);
     }
@@ -211,7 +216,7 @@ TEST_F(NotesFaults, ALinkedFileIsSavedOntoItsTarget) {
     const Case Cases[] = {
         {"the notes file", "Notes.xml", NotesDocument(GoodDay),
          [] {
-             notes::SaveTodayNotes(notes::NotesFileName(), {"新的", "", "否", ""});
+             notes::SaveTodayNotes(notes::NotesFileName(), {{"新的", "", false, ""}});
          },
          "\xD0\xC2\xB5\xC4"},
         {"the settings file", "Config.ini", "[NoteSet]\nPosition=1\n",
@@ -239,12 +244,12 @@ TEST_F(NotesFaults, AReadOnlyNotesFileIsKept) {
     WriteBytes(FileName, NotesDocument(GoodDay));
     std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
     try {
-        notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
+        notes::SaveTodayNotes(FileName, {AnyNote});
         FAIL() << "the save did not fail";
     } catch (const notes::ENotesError& Error) {
         EXPECT_EQ(std::string(Error.what()), "无法写入文件 " + FileName + "：没有权限");
     }
-    EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError);
     EXPECT_EQ(ReadBytes(FileName), NotesDocument(GoodDay));
     EXPECT_EQ(std::filesystem::status(FileName).permissions(), std::filesystem::perms::owner_read);
 }
@@ -257,11 +262,11 @@ TEST_F(NotesFaults, ANoteOfElevenMegabytesReadsAndSaves) {
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", NoteElements("长", "", "否", Long))));
     ASSERT_EQ(notes::ReadTodayNotes(FileName).Notes.size(), 1u);
-    notes::SaveTodayNotes(FileName, {"长", "", "是", Long});
+    notes::SaveTodayNotes(FileName, {{"长", "", true, Long}});
     const notes::TNotesRead Read = notes::ReadTodayNotes(FileName);
     ASSERT_TRUE(Read.Ok);
     ASSERT_EQ(Read.Notes.size(), 1u);
-    EXPECT_EQ(Read.Notes[0].Remind, "是");
+    EXPECT_TRUE(Read.Notes[0].Remind.On());
     EXPECT_EQ(Read.Notes[0].Content.size(), Long.size());
 }
 
@@ -283,12 +288,12 @@ TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
         EXPECT_NE(Report.find("便签文件 " + FileName + " " + C.Part), std::string::npos) << Report;
         EXPECT_TRUE(notes::ReadTodayNotes(FileName).Ok);
         try {
-            notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
+            notes::SaveTodayNotes(FileName, {AnyNote});
             ADD_FAILURE() << "the save did not fail";
         } catch (const notes::ENotesError& Error) {
             EXPECT_EQ(std::string(Error.what()), Report);
         }
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+        EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError);
         EXPECT_EQ(ReadBytes(FileName), C.Bytes);
     }
     WriteBytes(FileName, NotesDocument(GoodDay + "<!--a-->"));
@@ -306,7 +311,7 @@ TEST_F(NotesFaults, LeftoversOfInterruptedSavesGoWithTheNextSaveOfTheirFile) {
     notes::SaveSettings(1, true, 5);
     EXPECT_FALSE(Present("Config.ini.tmp-x9Y8z7"));
     EXPECT_TRUE(Present("Notes.xml.tmp-a1B2c3"));
-    notes::SaveTodayNotes(notes::NotesFileName(), {"a", "b", "c", "d"});
+    notes::SaveTodayNotes(notes::NotesFileName(), {AnyNote});
     EXPECT_FALSE(Present("Notes.xml.tmp-a1B2c3"));
     EXPECT_TRUE(Present("Notes.xml.bak"));
     EXPECT_TRUE(Present("Notes.xml.tmp-"));

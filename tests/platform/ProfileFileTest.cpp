@@ -1,6 +1,6 @@
 #include "platform/ProfileFile.h"
 
-#include "NotesTestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST(ProfileFile, WritingChangesOneLineAndKeepsEveryOtherByte) {
     }
 }
 
-class ProfileFileOnDisk : public NotesTestFolder {};
+class ProfileFileOnDisk : public TempFolder {};
 
 TEST_F(ProfileFileOnDisk, MissingFileGivesTheDefaultAndIsCreatedByAWrite) {
     const std::string Path = PathOf("Config.ini");
