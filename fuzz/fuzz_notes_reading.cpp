@@ -47,7 +47,8 @@ TNotesRead TreeReading(const platform::XmlDocument& Document, const TDaySelectio
         std::array<bool, 4> Has = {};
         const auto Deliver = [&] {
             if (Has[0] || Has[1] || Has[2] || Has[3]) {
-                Result.Notes.push_back({Parts[0], Parts[1], Parts[2], Parts[3]});
+                Result.Notes.push_back(
+                    {Parts[0], Parts[1], TReminder::FromText(Parts[2]), Parts[3]});
             }
             Parts = {};
             Has = {};
