@@ -15,6 +15,14 @@ namespace {
 
 const notes::TNote AnyNote{"a", "b", false, "d"};
 
+// The error of saving a note into today's notes, and that of deleting one.
+std::string SaveError(const std::string& FileName) {
+    return ErrorOf([&] { notes::SaveTodayNotes(FileName, {AnyNote}); });
+}
+std::string DeleteError(const std::string& FileName) {
+    return ErrorOf([&] { notes::DeleteNote(FileName, "开会"); });
+}
+
 const std::string GoodDay =
     DayElement("2024-05-01", NoteElements("开会", "2024-05-01 09:00", "是", "报告"));
 
@@ -51,8 +59,8 @@ std::string DeepNesting() {
 
 class NotesFaults : public NotesTestFolder {};
 
-// Each broken file: every reader returns false, the merge raises the parser's error, the
-// delete returns false, and neither writes the file.
+// Each broken file: every reader returns false, the merge and the delete raise the parser's
+// error, and neither writes the file.
 TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
     const std::string Secret = PathOf("secret.txt");
     WriteBytes(Secret, "SECRET-TEXT");
@@ -100,33 +108,24 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
             }
         }
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError) << C.What;
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError) << C.What;
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + SaveError(FileName)) << C.What;
         EXPECT_EQ(ReadBytes(FileName), C.Bytes) << C.What;
     }
 }
 
 TEST_F(NotesFaults, TheMergeReportsTheParsersMessage) {
     WriteBytes(notes::NotesFileName(), "<便签列表><Date2024-05-01></便签列表>");
-    try {
-        notes::SaveTodayNotes(notes::NotesFileName(), {});
-        FAIL() << "the merge did not fail";
-    } catch (const notes::ENotesError& Error) {
-        const std::string Message = Error.what();
-        EXPECT_EQ(Message.rfind("便签文件 " + notes::NotesFileName() +
-                                    " 第 1 行不是完好的 XML（Premature end of data",
-                                0),
-                  0u)
-            << Message;
-    }
+    const std::string Message = SaveError(notes::NotesFileName());
+    EXPECT_TRUE(Message.starts_with("便签文件 " + notes::NotesFileName() +
+                                    " 第 1 行不是完好的 XML（Premature end of data"))
+        << Message;
 }
 
 TEST_F(NotesFaults, AMissingFileIsAFailedReadAndIsNotCreated) {
     const std::string FileName = notes::NotesFileName();
     EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok);
     EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok);
-    EXPECT_THROW(notes::DeleteNote(FileName, "x"), notes::ENotesError);
-    EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError);
+    EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + SaveError(FileName));
     EXPECT_FALSE(std::filesystem::exists(FileName));
 }
 
@@ -188,15 +187,9 @@ TEST_F(NotesFaults, OnlyARegularFileWithinTheCapIsRead) {
         EXPECT_FALSE(notes::ReadTodayNotes(FileName).Ok) << C.What;
         EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok) << C.What;
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        try {
-            notes::DeleteNote(FileName, "开会");
-            ADD_FAILURE() << C.What << ": the delete did not fail";
-        } catch (const notes::ENotesError& Error) {
-            const std::string Reason = Error.what();
-            EXPECT_TRUE(Reason.starts_with("无法删除便签：")) << Reason;
-            EXPECT_NE(Reason.find(FileName), std::string::npos) << Reason;
-        }
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {AnyNote}), notes::ENotesError) << C.What;
+        const std::string Reason = SaveError(FileName);
+        EXPECT_NE(Reason.find(FileName), std::string::npos) << C.What << ": " << Reason;
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + Reason) << C.What;
         EXPECT_EQ(std::filesystem::symlink_status(FileName).type(), Type) << C.What;
         std::filesystem::remove_all(FileName);
     }
@@ -230,12 +223,8 @@ TEST_F(NotesFaults, ALinkedFileIsSavedOntoItsTarget) {
         C.Save();
         EXPECT_TRUE(std::filesystem::is_symlink(Link)) << C.What;
         EXPECT_NE(ReadBytes(Target.string()).find(C.Changed), std::string::npos) << C.What;
-        for (const auto& Place : {Folder, Synced}) {
-            for (const auto& Entry : std::filesystem::directory_iterator(Place)) {
-                EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos)
-                    << C.What << ": " << Entry.path();
-            }
-        }
+        EXPECT_TRUE(TemporaryFilesIn(Folder).empty()) << C.What;
+        EXPECT_TRUE(TemporaryFilesIn(Synced).empty()) << C.What;
     }
 }
 
@@ -243,13 +232,8 @@ TEST_F(NotesFaults, AReadOnlyNotesFileIsKept) {
     const std::string FileName = notes::NotesFileName();
     WriteBytes(FileName, NotesDocument(GoodDay));
     std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
-    try {
-        notes::SaveTodayNotes(FileName, {AnyNote});
-        FAIL() << "the save did not fail";
-    } catch (const notes::ENotesError& Error) {
-        EXPECT_EQ(std::string(Error.what()), "无法写入文件 " + FileName + "：没有权限");
-    }
-    EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError);
+    EXPECT_EQ(SaveError(FileName), "无法写入文件 " + FileName + "：没有权限");
+    EXPECT_EQ(DeleteError(FileName), "无法删除便签：无法写入文件 " + FileName + "：没有权限");
     EXPECT_EQ(ReadBytes(FileName), NotesDocument(GoodDay));
     EXPECT_EQ(std::filesystem::status(FileName).permissions(), std::filesystem::perms::owner_read);
 }
@@ -287,13 +271,8 @@ TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
         const std::string Report = notes::UnwritablePartOf(FileName);
         EXPECT_NE(Report.find("便签文件 " + FileName + " " + C.Part), std::string::npos) << Report;
         EXPECT_TRUE(notes::ReadTodayNotes(FileName).Ok);
-        try {
-            notes::SaveTodayNotes(FileName, {AnyNote});
-            ADD_FAILURE() << "the save did not fail";
-        } catch (const notes::ENotesError& Error) {
-            EXPECT_EQ(std::string(Error.what()), Report);
-        }
-        EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError);
+        EXPECT_EQ(SaveError(FileName), Report);
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + Report);
         EXPECT_EQ(ReadBytes(FileName), C.Bytes);
     }
     WriteBytes(FileName, NotesDocument(GoodDay + "<!--a-->"));

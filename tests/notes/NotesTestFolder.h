@@ -3,10 +3,14 @@
 // A fresh temporary data folder and a fixed clock for each test; both are put back after.
 
 #include "calendar/UDateTime.h"
+#include "notes/NotesError.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 
 #include "TempFolder.h"
+
+#include <functional>
+#include <string>
 
 class NotesTestFolder : public TempFolder {
 protected:
@@ -27,3 +31,14 @@ protected:
         platform::SetClock([Now] { return Now; });
     }
 };
+
+// The text of the error that Change raises; a failure when it raises none.
+inline std::string ErrorOf(const std::function<void()>& Change) {
+    try {
+        Change();
+    } catch (const notes::ENotesError& Error) {
+        return Error.what();
+    }
+    ADD_FAILURE() << "the change did not fail";
+    return {};
+}

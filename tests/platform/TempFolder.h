@@ -9,6 +9,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 class TempFolder : public ::testing::Test {
 protected:
@@ -33,6 +34,18 @@ protected:
         std::ostringstream Bytes;
         Bytes << In.rdbuf();
         return Bytes.str();
+    }
+
+    // The files in Place that a save writes before renaming them over their target.
+    static std::vector<std::string> TemporaryFilesIn(const std::filesystem::path& Place) {
+        std::vector<std::string> Names;
+        for (const auto& Entry : std::filesystem::directory_iterator(Place)) {
+            const std::string Name = Entry.path().filename().string();
+            if (Name.find(".tmp-") != std::string::npos) {
+                Names.push_back(Name);
+            }
+        }
+        return Names;
     }
 
     std::filesystem::path Folder;
