@@ -101,17 +101,18 @@ TNotesRead ReadTodayNotes(const std::string& FileName);
 // it reminds; notes after the tenth are read but fill no slot.
 TAlarmsRead ReadTodayAlarms(const std::string& FileName);
 
-// Merges the notes into today's notes in the file as it is
-// on disk now, and saves it, holding the file's save lock throughout. Today's notes are those
-// the readers see (notes/ReadingRule.h), from every day element named as today's; a given
-// note whose title equals that of the stored note at the same position overwrites its time,
-// reminder and content, any other is appended. Today's notes are then written back in the
-// stored form into the first of those day elements, and the others are removed, so no note
-// is lost or repeated (what the rule passes over inside them, such as comments, goes).
+// Merges the notes into today's notes in the file as it is on disk now, and saves it, holding
+// the file's save lock throughout. Today's notes are those the readers see (notes/ReadingRule.h),
+// from every day element named as today's; a given note whose title equals that of the stored note
+// at the same position overwrites its time, reminder and content, any other is appended. Today's
+// notes are then written back in the stored form into the first of those day elements, and the
+// others are removed, so no note is lost or repeated (what the rule passes over inside them, such
+// as comments, goes).
 void SaveTodayNotes(const std::string& FileName, const TNotes& Notes);
 
 // Removes today's first note with this title the same way (today's day element too when no
-// note is left) and saves the file, holding the save lock; the reason begins with "无法删除便签：".
+// note is left) and saves the file, holding the save lock. The reason of its error begins
+// with "无法删除便签：".
 void DeleteNote(const std::string& FileName, const std::string& Title);
 
 // The report of a part of the file that could never be saved back (see
