@@ -1,6 +1,7 @@
-// The notes file's reading rule on any bytes. Five properties:
+// The notes file's reading rule on any bytes. Six properties:
 // - the reading that runs on parser events, or on the fast reader of saved files, gives what
 //   a walk over the parsed tree gives;
+// - every day read in one pass reads as the tree reading of that day alone;
 // - a file converted into the stored form without a tree is what the tree would write;
 // - a file in the stored form spliced with a new note of today reads with it;
 // - a sound file can be saved unless a part of it is reported as unwritable, and saved
@@ -20,6 +21,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace {
 
@@ -45,7 +47,8 @@ TNotesRead TreeReading(const platform::XmlDocument& Document, const TDaySelectio
         std::array<bool, 4> Has = {};
         const auto Deliver = [&] {
             if (Has[0] || Has[1] || Has[2] || Has[3]) {
-                Result.Notes.push_back({Parts[0], Parts[1], Parts[2], Parts[3]});
+                Result.Notes.push_back(
+                    {Parts[0], Parts[1], TReminder::FromText(Parts[2]), Parts[3]});
             }
             Parts = {};
             Has = {};
@@ -95,11 +98,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         Check(Events.Ok == Tree.Ok && Events.DayFound == Tree.DayFound &&
               Events.Notes == Tree.Notes);
     }
+    const std::optional<std::vector<TDayNotes>> Days = ReadNotesByDay(Bytes);
+    Check(Days.has_value() == static_cast<bool>(Document));
+    for (const TDayNotes& Day : Days.value_or(std::vector<TDayNotes>{})) {
+        Check(Day.Notes == TreeReading(Document, {Day.Name, true}).Notes);
+    }
     // A stored-form file spliced with one more note of today holds today's notes and it.
     TNotes Changed;
     const std::optional<std::string> Spliced =
         SpliceToday(Bytes, "Date2024-05-01", [&](TNotes& Notes) {
-            Notes.push_back({"t", "w", "是", "c"});
+            Notes.push_back({"t", "w", true, "c"});
             Changed = Notes;
             return TDayFate::Keep;
         });

@@ -1,7 +1,8 @@
 #pragma once
 
-// The error that the notes core raises when a save cannot be done: its text is shown to the
-// user as it is by the general error report.
+// The one error that the notes core raises when the notes or settings file cannot be changed
+// (a save, a delete, the sample note): its text is shown to the user as it is by the general
+// error report.
 
 #include <stdexcept>
 

@@ -6,7 +6,9 @@
 #include "platform/Xml.h"
 
 #include <exception>
+#include <functional>
 #include <optional>
+#include <unordered_map>
 
 namespace notes {
 namespace {
@@ -18,12 +20,15 @@ bool IsSelected(std::string_view Name, const TDaySelection& Selection) {
     return Name == Selection.Today && (Selection.SampleToo || Name != SampleDayName);
 }
 
+// Told the name of each day element as it begins; true when its notes are to be read.
+using TTakeDay = std::function<bool(std::string_view Name)>;
+
 // The reading rule (notes/ReadingRule.h), applied while the file is parsed, without building
 // a tree. A note element's text is all the character data inside it.
 class TReadingEvents : public platform::XmlEventHandler {
 public:
-    TReadingEvents(const TDaySelection& Selection, TNoteGatherer::TDeliver Deliver)
-        : FSelection(Selection), FGatherer(std::move(Deliver)) {}
+    TReadingEvents(TTakeDay TakeDay, TNoteGatherer::TDeliver Deliver)
+        : FTakeDay(std::move(TakeDay)), FGatherer(std::move(Deliver)) {}
 
     bool DayFound() const { return FDayFound; }
 
@@ -31,7 +36,7 @@ public:
 
     void StartElement(int Depth, std::string_view Name) override {
         if (Depth == 1) {
-            FInDay = IsSelected(Name, FSelection);
+            FInDay = FTakeDay(Name);
             FDayFound = FDayFound || FInDay;
         } else if (Depth == 2 && FInDay) {
             FPart = NotePartOf(Name);
@@ -72,7 +77,7 @@ private:
         }
     }
 
-    const TDaySelection& FSelection;
+    TTakeDay FTakeDay;
     TNoteGatherer FGatherer;
     bool FDayFound = false;
     bool FInDay = false;
@@ -87,11 +92,10 @@ struct TWalk {
 
 // Reads Bytes by the rule. Running out of memory, or any other exception, is a failed read:
 // the readers are called from timers and event handlers, which an exception must not leave.
-TWalk Walk(std::string_view Bytes, const TDaySelection& Selection,
-           TNoteGatherer::TDeliver Deliver) {
+TWalk Walk(std::string_view Bytes, TTakeDay TakeDay, TNoteGatherer::TDeliver Deliver) {
     TWalk Result;
     try {
-        TReadingEvents Events(Selection, std::move(Deliver));
+        TReadingEvents Events(std::move(TakeDay), std::move(Deliver));
         std::string Error;
         Result.Parsed = platform::ReadXmlEvents(Bytes, Events, Error);
         Result.DayFound = Result.Parsed && Events.DayFound();
@@ -100,6 +104,21 @@ TWalk Walk(std::string_view Bytes, const TDaySelection& Selection,
     }
     return Result;
 }
+
+TWalk Walk(std::string_view Bytes, const TDaySelection& Selection,
+           TNoteGatherer::TDeliver Deliver) {
+    return Walk(
+        Bytes, [&](std::string_view Name) { return IsSelected(Name, Selection); },
+        std::move(Deliver));
+}
+
+// Looks names up without copying them.
+struct TNameHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view Name) const {
+        return std::hash<std::string_view>{}(Name);
+    }
+};
 
 // The file's bytes; none when it cannot be read (for lack of memory too).
 std::optional<std::string> ReadBytes(const std::string& FileName) {
@@ -131,11 +150,33 @@ TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection)
     return Result;
 }
 
+std::optional<std::vector<TDayNotes>> ReadNotesByDay(std::string_view Bytes) {
+    std::vector<TDayNotes> Days;
+    std::unordered_map<std::string, std::size_t, TNameHash, std::equal_to<>> Index;
+    std::size_t Current = 0;
+    const auto TakeDay = [&](std::string_view Name) {
+        if (const auto Found = Index.find(Name); Found != Index.end()) {
+            Current = Found->second;
+        } else {
+            Current = Days.size();
+            Days.push_back({std::string(Name), {}});
+            Index.emplace(Name, Current);
+        }
+        return true;
+    };
+    const TWalk Walked =
+        Walk(Bytes, TakeDay, [&](TNote&& Note) { Days[Current].Notes.push_back(std::move(Note)); });
+    if (!Walked.Parsed) {
+        return std::nullopt;
+    }
+    return Days;
+}
+
 TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today) {
     TNoteAlarms Slots;
     std::size_t Note = 0;
     const TWalk Walked = Walk(Bytes, {Today, true}, [&](TNote&& Read) {
-        if (Note < Slots.size() && Read.Remind == "是") {
+        if (Note < Slots.size() && Read.Remind.On()) {
             Slots[Note] = {std::move(Read.Title), std::move(Read.When)};
         }
         ++Note;

@@ -5,8 +5,10 @@
 
 #include "notes/UNotesFile.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace notes {
 
@@ -18,6 +20,19 @@ struct TDaySelection {
 };
 
 TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection);
+
+// One day of the file: its element name and the notes of every element of that name.
+struct TDayNotes {
+    std::string Name;
+    TNotes Notes;
+
+    friend bool operator==(const TDayNotes&, const TDayNotes&) = default;
+};
+
+// Every day of the file in one pass, in the order of their first element, each with the notes
+// the reading rule gives it (so a day that stands in the file twice is one day); the sample
+// day too. None when the file is not well-formed.
+std::optional<std::vector<TDayNotes>> ReadNotesByDay(std::string_view Bytes);
 TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today);
 
 } // namespace notes

@@ -54,23 +54,19 @@ void Rewrite(std::vector<platform::XmlNode>& Days, const TNotes& Notes) {
     for (const TNote& Note : Notes) {
         Day.AppendElement(TitleName, Note.Title);
         Day.AppendElement(WhenName, Note.When);
-        Day.AppendElement(RemindName, Note.Remind);
+        Day.AppendElement(RemindName, Note.Remind.Text());
         Day.AppendElement(ContentName, Note.Content);
     }
 }
 
 // Today's notes merged with the given ones: a given note whose title equals that of the
 // stored note at the same position overwrites its other texts, any other is appended.
-void Merge(TNotes& Notes, const std::vector<std::string>& Texts) {
-    const std::size_t Given = Texts.size() / 4;
-    for (std::size_t K = 0; K < Given; ++K) {
-        const std::size_t I = K * 4;
-        if (K < Notes.size() && Notes[K].Title == Texts[I]) {
-            Notes[K].When = Texts[I + 1];
-            Notes[K].Remind = Texts[I + 2];
-            Notes[K].Content = Texts[I + 3];
+void Merge(TNotes& Notes, const TNotes& Given) {
+    for (std::size_t K = 0; K < Given.size(); ++K) {
+        if (K < Notes.size() && Notes[K].Title == Given[K].Title) {
+            Notes[K] = Given[K];
         } else {
-            Notes.push_back({Texts[I], Texts[I + 1], Texts[I + 2], Texts[I + 3]});
+            Notes.push_back(Given[K]);
         }
     }
 }
@@ -142,17 +138,17 @@ void WriteSampleNotes(const std::string& FileName) {
     platform::XmlNode Day = Document.Root().AppendElement(SampleDayName);
     Day.AppendElement(TitleName, "测试");
     Day.AppendElement(WhenName, "2000-01-01");
-    Day.AppendElement(RemindName, "是");
+    Day.AppendElement(RemindName, TReminder(true).Text());
     Day.AppendElement(ContentName, "千禧年");
     if (!SaveNotesDocument(Document, FileName, Error)) {
         throw ENotesError(Error);
     }
 }
 
-void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>& Texts) {
+void SaveTodayNotes(const std::string& FileName, const TNotes& Given) {
     std::string Error;
     const auto Change = [&](TNotes& Notes) {
-        Merge(Notes, Texts);
+        Merge(Notes, Given);
         return TDayFate::Keep;
     };
     if (!ChangeToday(FileName, TodayDayName(), Change, Error)) {
@@ -160,7 +156,7 @@ void SaveTodayNotes(const std::string& FileName, const std::vector<std::string>&
     }
 }
 
-bool DeleteNote(const std::string& FileName, const std::string& Title, std::string* Error) {
+void DeleteNote(const std::string& FileName, const std::string& Title) {
     const std::string Today = TodayDayName();
     const auto Change = [&](TNotes& Notes) {
         for (auto Note = Notes.begin(); Note != Notes.end(); ++Note) {
@@ -173,13 +169,9 @@ bool DeleteNote(const std::string& FileName, const std::string& Title, std::stri
     };
     std::string Reason;
     // The sample day is never changed by a delete, not even on its own day.
-    if (ChangeToday(FileName, Today == SampleDayName ? std::string() : Today, Change, Reason)) {
-        return true;
+    if (!ChangeToday(FileName, Today == SampleDayName ? std::string() : Today, Change, Reason)) {
+        throw ENotesError("无法删除便签：" + Reason);
     }
-    if (Error != nullptr) {
-        *Error = "无法删除便签：" + Reason;
-    }
-    return false;
 }
 
 } // namespace notes

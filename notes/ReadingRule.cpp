@@ -37,7 +37,7 @@ void TNoteGatherer::Part(TNotePart Part, std::string&& Text) {
         FNote.When = std::move(Text);
         break;
     case TNotePart::Remind:
-        FNote.Remind = std::move(Text);
+        FNote.Remind = TReminder::FromText(std::move(Text));
         break;
     case TNotePart::Content:
     case TNotePart::None:
@@ -54,8 +54,15 @@ void TNoteGatherer::EndDay() {
 
 void TNoteGatherer::Deliver() {
     FDeliver(std::move(FNote));
-    FNote = TNote{};
+    FNote = EmptyNote();
     FHas.reset();
+}
+
+TNote TNoteGatherer::EmptyNote() {
+    // A part the file lacks reads as an empty text, the reminder too.
+    TNote Note;
+    Note.Remind = TReminder::FromText({});
+    return Note;
 }
 
 } // namespace notes

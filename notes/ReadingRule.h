@@ -37,9 +37,10 @@ public:
 
 private:
     void Deliver();
+    static TNote EmptyNote();
 
     TDeliver FDeliver;
-    TNote FNote;
+    TNote FNote = EmptyNote();
     std::bitset<4> FHas;
 };
 

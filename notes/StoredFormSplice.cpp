@@ -19,7 +19,7 @@ bool AppendDay(std::string& Out, std::string_view Today, const TNotes& Notes) {
     for (const TNote& Note : Notes) {
         if (!platform::AppendSavedFormElement(Out, TitleName, Note.Title) ||
             !platform::AppendSavedFormElement(Out, WhenName, Note.When) ||
-            !platform::AppendSavedFormElement(Out, RemindName, Note.Remind) ||
+            !platform::AppendSavedFormElement(Out, RemindName, Note.Remind.Text()) ||
             !platform::AppendSavedFormElement(Out, ContentName, Note.Content)) {
             return false;
         }
@@ -30,8 +30,8 @@ bool AppendDay(std::string& Out, std::string_view Today, const TNotes& Notes) {
 std::size_t TextSize(const TNotes& Notes) {
     std::size_t Size = 0;
     for (const TNote& Note : Notes) {
-        Size +=
-            Note.Title.size() + Note.When.size() + Note.Remind.size() + Note.Content.size() + 64;
+        Size += Note.Title.size() + Note.When.size() + Note.Remind.Text().size() +
+                Note.Content.size() + 64;
     }
     return Size;
 }

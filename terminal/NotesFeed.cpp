@@ -4,7 +4,6 @@
 #include "notes/NotesReading.h"
 #include "platform/Files.h"
 #include "terminal/IcalFeed.h"
-#include "terminal/NotesByDay.h"
 
 #include <charconv>
 #include <optional>
@@ -27,6 +26,14 @@ std::optional<TCalDate> DateAt(std::string_view Text) {
         return std::nullopt;
     }
     return Date;
+}
+
+// The date of a day element named "Date" + "yyyy-mm-dd"; none for any other name.
+std::optional<TCalDate> DayOf(std::string_view Name) {
+    if (Name.size() != 14 || !Name.starts_with("Date")) {
+        return std::nullopt;
+    }
+    return DateAt(Name.substr(4));
 }
 
 // "yyyy-mm-dd hh:nn", the form of the reminder times.
@@ -52,29 +59,23 @@ TNotesFeed NotesFeed(const std::string& NotesFile, const TFeedSetting& Setting) 
         Result.Fault = "便签文件无法读取：" + NotesFile;
         return Result;
     }
-    std::vector<TDayDocument> Days;
-    if (!SplitNotesByDay(Bytes, Days, Error)) {
+    const std::optional<std::vector<notes::TDayNotes>> Days = notes::ReadNotesByDay(Bytes);
+    if (!Days) {
         Result.Fault = "便签文件已损坏：" + NotesFile;
         return Result;
     }
     TIcalFeed Feed("万年历：便签", Setting.Stamp, Setting.ZoneName);
-    for (const TDayDocument& DayDocument : Days) {
-        const std::string& Name = DayDocument.Name;
-        const auto Day = DateAt(std::string_view(Name).substr(4));
+    for (const notes::TDayNotes& Read : *Days) {
+        const std::string& Name = Read.Name;
+        const auto Day = DayOf(Name);
         if (Name == notes::SampleDayName || !Day) {
             continue;
-        }
-        const notes::TNotesRead Read = notes::ReadNotesFrom(DayDocument.Document, {Name, false});
-        if (!Read.Ok) {
-            Result.Fault = "便签文件已损坏：" + NotesFile;
-            return Result;
         }
         const std::string DayKey = Name.substr(4, 4) + Name.substr(9, 2) + Name.substr(12, 2);
         for (const notes::TNote& Note : Read.Notes) {
             const std::string Uid = "note-" + DayKey + "-" + HexOf(Note.Title) + UidDomain;
             if (const auto Start = TimeOf(Note.When)) {
-                Feed.Add(
-                    TTimedEvent{Uid, *Start, 60, Note.Title, Note.Content, Note.Remind == "是"});
+                Feed.Add(TTimedEvent{Uid, *Start, 60, Note.Title, Note.Content, Note.Remind.On()});
             } else {
                 Feed.Add(TAllDayEvent{Uid, Day->Year, Day->Month, Day->Day, Note.Title, "便签",
                                       Note.Content});

@@ -36,10 +36,10 @@ void WriteTenYearNotes(TDateTime LastDay) {
     // has the core's encoding and layout; only the (ASCII) dates differ from day to day.
     notes::WriteSampleNotes(FileName);
     platform::SetClock([] { return EncodeDate(2000, 2, 2); });
-    notes::SaveTodayNotes(FileName, {"Standup", TemplateDay + " 09:00", "是", "Daily standup",
-                                     "Lunch", TemplateDay + " 12:00", "否", "Canteen", "Review",
-                                     TemplateDay + " 15:00", "是", "Code review", "Gym", "", "否",
-                                     "Leg day"});
+    notes::SaveTodayNotes(FileName, {{"Standup", TemplateDay + " 09:00", true, "Daily standup"},
+                                     {"Lunch", TemplateDay + " 12:00", false, "Canteen"},
+                                     {"Review", TemplateDay + " 15:00", true, "Code review"},
+                                     {"Gym", "", false, "Leg day"}});
     platform::SetClock({});
     const std::string Written = ReadAll(FileName);
     const std::string Open = "<Date" + TemplateDay + ">";

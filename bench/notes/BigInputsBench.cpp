@@ -3,6 +3,7 @@
 // editor's OK saves them. Besides the time, each reports the peak of resident memory that the
 // operation added, as a multiple of the file's size (peak_x_size).
 
+#include "notes/NotesReading.h"
 #include "notes/UNotesFile.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -153,11 +154,8 @@ void Read(benchmark::State& State, const std::string& Path, std::optional<std::s
 
 // Saves today's notes back unchanged, as OK in the editor does; the file stays the same.
 void Save(benchmark::State& State, const std::string& Path) {
-    std::vector<std::string> Texts;
-    for (const notes::TNote& Note : notes::ReadTodayNotes(Path).Notes) {
-        Texts.insert(Texts.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
-    Measure(State, Path, [&] { notes::SaveTodayNotes(Path, Texts); });
+    const notes::TNotes Notes = notes::ReadTodayNotes(Path).Notes;
+    Measure(State, Path, [&] { notes::SaveTodayNotes(Path, Notes); });
 }
 
 const std::string& TenYears() {
@@ -191,6 +189,19 @@ void BM_ReadHundredThousandAttributes(benchmark::State& State) {
 }
 void BM_ReadTenYears(benchmark::State& State) {
     Read(State, TenYears(), 4);
+}
+// Every day of the file with its notes, as the notes feed reads them: 3650 days of four.
+void BM_ReadTenYearsByDay(benchmark::State& State) {
+    const std::string& Path = TenYears();
+    bool AsExpected = true;
+    Measure(State, Path, [&] {
+        const auto Days = notes::ReadNotesByDay(ReadAll(Path));
+        AsExpected = AsExpected && Days && Days->size() == 3650 && Days->back().Notes.size() == 4;
+        benchmark::DoNotOptimize(Days);
+    });
+    if (!AsExpected) {
+        State.SkipWithError("the days were not read as expected");
+    }
 }
 void BM_SaveTenYears(benchmark::State& State) {
     Save(State, TenYears());
@@ -226,15 +237,12 @@ void BM_ReadTenYearsWrittenByHand(benchmark::State& State) {
 void BM_SaveTenYearsWrittenByHand(benchmark::State& State) {
     const std::string& Foreign = WrittenByHand();
     const std::string Path = Prepared("by-hand.xml", Foreign);
-    std::vector<std::string> Texts;
-    for (const notes::TNote& Note : notes::ReadTodayNotes(Path).Notes) {
-        Texts.insert(Texts.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
+    const notes::TNotes Notes = notes::ReadTodayNotes(Path).Notes;
     Measure(State, Path, [&] {
         State.PauseTiming();
         Prepared("by-hand.xml", Foreign);
         State.ResumeTiming();
-        notes::SaveTodayNotes(Path, Texts);
+        notes::SaveTodayNotes(Path, Notes);
     });
 }
 
@@ -256,6 +264,7 @@ void BM_SaveOneNoteAtCap(benchmark::State& State) {
 BENCHMARK(BM_ReadTenMegabyteNote)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadHundredThousandAttributes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTenYears)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ReadTenYearsByDay)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveTenYears)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SaveTenMegabyteNote)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadTenYearsWrittenByHand)->Unit(benchmark::kMillisecond);

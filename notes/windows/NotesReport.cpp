@@ -14,6 +14,7 @@ void ShowNotes(TReportList* List, const notes::TNotes& Notes) {
     List->clear();
     for (const notes::TNote& Note : Notes) {
         List->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-                      QString::fromStdString(Note.Remind), QString::fromStdString(Note.Content)});
+                      QString::fromStdString(Note.Remind.Text()),
+                      QString::fromStdString(Note.Content)});
     }
 }

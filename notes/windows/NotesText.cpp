@@ -8,7 +8,7 @@ const QString Separator =
 QString Entry(int Number, const notes::TNote& Note) {
     return QString::number(Number) + QStringLiteral(".") + QString::fromStdString(Note.Title) +
            QStringLiteral(" | ") + QString::fromStdString(Note.When) + QStringLiteral(" | ") +
-           QString::fromStdString(Note.Remind) + QStringLiteral("\r") +
+           QString::fromStdString(Note.Remind.Text()) + QStringLiteral("\r") +
            QString::fromStdString(Note.Content);
 }
 

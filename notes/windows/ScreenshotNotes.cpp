@@ -61,9 +61,10 @@ int main(int argc, char* argv[]) {
     platform::SetClock([] { return EncodeDateTime(2024, 5, 1, 9, 30, 0); });
     const std::string FileName = notes::NotesFileName();
     notes::WriteSampleNotes(FileName);
-    notes::SaveTodayNotes(FileName, {"开会", "2024-05-01 09:00", "是", "三楼会议室，带上季度报表",
-                                     "买菜", "", "否", "西红柿、鸡蛋、青菜", "Call Anna",
-                                     "2024-05-01 18:00", "是", "Ask about the weekend trip"});
+    notes::SaveTodayNotes(FileName,
+                          {{"开会", "2024-05-01 09:00", true, "三楼会议室，带上季度报表"},
+                           {"买菜", "", false, "西红柿、鸡蛋、青菜"},
+                           {"Call Anna", "2024-05-01 18:00", true, "Ask about the weekend trip"}});
 
     bool Ok = true;
     auto* Popup = new TfrmNoteList();

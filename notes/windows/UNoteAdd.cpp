@@ -167,10 +167,9 @@ void TfrmNoteAdd::alvNotesSelectItem() {
     const QStringList Cells = alvNotes->Row(Row);
     ceTitle->setText(Cells[0]);
     ccTime->setEditText(Cells[1]);
-    if (Cells[2] == QStringLiteral("是")) {
-        aockHint->setChecked(true);
-    } else if (Cells[2] == QStringLiteral("否")) {
-        aockHint->setChecked(false);
+    const notes::TReminder Reminder = notes::TReminder::FromText(Cells[2].toStdString());
+    if (Reminder.Known()) {
+        aockHint->setChecked(Reminder.On());
     }
     cmContent->setPlainText(Cells[3]);
 }
@@ -191,7 +190,7 @@ void TfrmNoteAdd::Image1Click() {
     }
     const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
     const QString When = WithoutNonXmlCharacters(ccTime->currentText());
-    const QString Remind = aockHint->isChecked() ? QStringLiteral("是") : QStringLiteral("否");
+    const QString Remind = QString::fromStdString(notes::TReminder(aockHint->isChecked()).Text());
     if (Found == nullptr) {
         alvNotes->AddRow({Title, When, Remind, Content});
         return;
@@ -207,9 +206,10 @@ void TfrmNoteAdd::N1Click() {
         return;
     }
     const std::string FileName = notes::NotesFileName();
-    std::string Error;
-    if (!notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString(), &Error)) {
-        ReportError(QString::fromStdString(Error));
+    try {
+        notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString());
+    } catch (const notes::ENotesError& Failure) {
+        ReportError(Failure);
         return;
     }
     delete alvNotes->takeTopLevelItem(Row);
@@ -223,15 +223,17 @@ void TfrmNoteAdd::advOKClick() {
     if (!EnsureNotesFile(FileName)) {
         return;
     }
-    std::vector<std::string> Texts;
+    notes::TNotes Notes;
     for (int Row = 0; Row < alvNotes->RowCount(); ++Row) {
         // Cells edited in place are taken as typed, less what XML cannot hold.
-        for (const QString& Cell : alvNotes->Row(Row)) {
-            Texts.push_back(WithoutNonXmlCharacters(Cell).toStdString());
-        }
+        const QStringList Cells = alvNotes->Row(Row);
+        const auto Cell = [&](int Column) {
+            return WithoutNonXmlCharacters(Cells[Column]).toStdString();
+        };
+        Notes.push_back({Cell(0), Cell(1), notes::TReminder::FromText(Cell(2)), Cell(3)});
     }
     try {
-        notes::SaveTodayNotes(FileName, Texts);
+        notes::SaveTodayNotes(FileName, Notes);
     } catch (const std::exception& Failure) {
         ReportError(Failure);
         return;

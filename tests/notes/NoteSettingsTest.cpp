@@ -1,4 +1,3 @@
-#include "notes/NotesError.h"
 #include "notes/UNoteSettings.h"
 
 #include "NotesTestFolder.h"
@@ -67,13 +66,8 @@ TEST_F(NoteSettings, AFailedWriteStopsAtTheFirstKeyWithOnlyThePositionChanged) {
     notes::NotePosition = 1;
     notes::NoteAlarmOn = 1;
     notes::NoteBlend = 5;
-    try {
-        notes::SaveSettings(2, false, 9);
-        FAIL() << "the save did not fail";
-    } catch (const notes::ENotesError& Error) {
-        EXPECT_EQ(std::string(Error.what()),
-                  "Unable to write to " + PathOf("blocker") + "/RuxaCalendar/Config.ini");
-    }
+    EXPECT_EQ(ErrorOf([] { notes::SaveSettings(2, false, 9); }),
+              "Unable to write to " + PathOf("blocker") + "/RuxaCalendar/Config.ini");
     EXPECT_EQ(Shared(), (TNoteSettings{2, 1, 5}));
 }
 
@@ -81,12 +75,7 @@ TEST_F(NoteSettings, AReadOnlySettingsFileIsNotWritten) {
     const std::string FileName = notes::SettingsFileName();
     WriteBytes(FileName, "[NoteSet]\nPosition=1\n");
     std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
-    try {
-        notes::SaveSettings(2, true, 9);
-        FAIL() << "the save did not fail";
-    } catch (const notes::ENotesError& Error) {
-        EXPECT_EQ(std::string(Error.what()), "Unable to write to " + FileName);
-    }
+    EXPECT_EQ(ErrorOf([] { notes::SaveSettings(2, true, 9); }), "Unable to write to " + FileName);
     EXPECT_EQ(ReadBytes(FileName), "[NoteSet]\nPosition=1\n");
 }
 

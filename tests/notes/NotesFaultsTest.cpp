@@ -13,6 +13,16 @@
 
 namespace {
 
+const notes::TNote AnyNote{"a", "b", false, "d"};
+
+// The error of saving a note into today's notes, and that of deleting one.
+std::string SaveError(const std::string& FileName) {
+    return ErrorOf([&] { notes::SaveTodayNotes(FileName, {AnyNote}); });
+}
+std::string DeleteError(const std::string& FileName) {
+    return ErrorOf([&] { notes::DeleteNote(FileName, "开会"); });
+}
+
 const std::string GoodDay =
     DayElement("2024-05-01", NoteElements("开会", "2024-05-01 09:00", "是", "报告"));
 
@@ -49,14 +59,14 @@ std::string DeepNesting() {
 
 class NotesFaults : public NotesTestFolder {};
 
-// Each broken file: every reader returns false, the merge raises the parser's error, the
-// delete returns false, and neither writes the file.
+// Each broken file: every reader returns false, the merge and the delete raise the parser's
+// error, and neither writes the file.
 TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
     const std::string Secret = PathOf("secret.txt");
     WriteBytes(Secret, "SECRET-TEXT");
     const std::string Whole = NotesDocument(GoodDay);
     notes::WriteSampleNotes(notes::NotesFileName());
-    notes::SaveTodayNotes(notes::NotesFileName(), {"开会", "2024-05-01 09:00", "是", "报告"});
+    notes::SaveTodayNotes(notes::NotesFileName(), {{"开会", "2024-05-01 09:00", true, "报告"}});
     const std::string Gb2312 = ReadBytes(notes::NotesFileName());
     ASSERT_GT(Gb2312.size(), 100u);
     struct Case {
@@ -98,34 +108,24 @@ TEST_F(NotesFaults, BrokenFilesAreNeverReadPastTheFaultNorWritten) {
             }
         }
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会")) << C.What;
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError)
-            << C.What;
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + SaveError(FileName)) << C.What;
         EXPECT_EQ(ReadBytes(FileName), C.Bytes) << C.What;
     }
 }
 
 TEST_F(NotesFaults, TheMergeReportsTheParsersMessage) {
     WriteBytes(notes::NotesFileName(), "<便签列表><Date2024-05-01></便签列表>");
-    try {
-        notes::SaveTodayNotes(notes::NotesFileName(), {});
-        FAIL() << "the merge did not fail";
-    } catch (const notes::ENotesError& Error) {
-        const std::string Message = Error.what();
-        EXPECT_EQ(Message.rfind("便签文件 " + notes::NotesFileName() +
-                                    " 第 1 行不是完好的 XML（Premature end of data",
-                                0),
-                  0u)
-            << Message;
-    }
+    const std::string Message = SaveError(notes::NotesFileName());
+    EXPECT_TRUE(Message.starts_with("便签文件 " + notes::NotesFileName() +
+                                    " 第 1 行不是完好的 XML（Premature end of data"))
+        << Message;
 }
 
 TEST_F(NotesFaults, AMissingFileIsAFailedReadAndIsNotCreated) {
     const std::string FileName = notes::NotesFileName();
     EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok);
     EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok);
-    EXPECT_FALSE(notes::DeleteNote(FileName, "x"));
-    EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError);
+    EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + SaveError(FileName));
     EXPECT_FALSE(std::filesystem::exists(FileName));
 }
 
@@ -187,11 +187,9 @@ TEST_F(NotesFaults, OnlyARegularFileWithinTheCapIsRead) {
         EXPECT_FALSE(notes::ReadTodayNotes(FileName).Ok) << C.What;
         EXPECT_FALSE(notes::LoadNotes(FileName, false).Ok) << C.What;
         EXPECT_FALSE(notes::ReadTodayAlarms(FileName).Ok) << C.What;
-        std::string Error;
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会", &Error)) << C.What;
-        EXPECT_NE(Error.find(FileName), std::string::npos) << Error;
-        EXPECT_THROW(notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"}), notes::ENotesError)
-            << C.What;
+        const std::string Reason = SaveError(FileName);
+        EXPECT_NE(Reason.find(FileName), std::string::npos) << C.What << ": " << Reason;
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + Reason) << C.What;
         EXPECT_EQ(std::filesystem::symlink_status(FileName).type(), Type) << C.What;
         std::filesystem::remove_all(FileName);
     }
@@ -211,7 +209,7 @@ TEST_F(NotesFaults, ALinkedFileIsSavedOntoItsTarget) {
     const Case Cases[] = {
         {"the notes file", "Notes.xml", NotesDocument(GoodDay),
          [] {
-             notes::SaveTodayNotes(notes::NotesFileName(), {"新的", "", "否", ""});
+             notes::SaveTodayNotes(notes::NotesFileName(), {{"新的", "", false, ""}});
          },
          "\xD0\xC2\xB5\xC4"},
         {"the settings file", "Config.ini", "[NoteSet]\nPosition=1\n",
@@ -225,12 +223,8 @@ TEST_F(NotesFaults, ALinkedFileIsSavedOntoItsTarget) {
         C.Save();
         EXPECT_TRUE(std::filesystem::is_symlink(Link)) << C.What;
         EXPECT_NE(ReadBytes(Target.string()).find(C.Changed), std::string::npos) << C.What;
-        for (const auto& Place : {Folder, Synced}) {
-            for (const auto& Entry : std::filesystem::directory_iterator(Place)) {
-                EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos)
-                    << C.What << ": " << Entry.path();
-            }
-        }
+        EXPECT_TRUE(TemporaryFilesIn(Folder).empty()) << C.What;
+        EXPECT_TRUE(TemporaryFilesIn(Synced).empty()) << C.What;
     }
 }
 
@@ -238,13 +232,8 @@ TEST_F(NotesFaults, AReadOnlyNotesFileIsKept) {
     const std::string FileName = notes::NotesFileName();
     WriteBytes(FileName, NotesDocument(GoodDay));
     std::filesystem::permissions(FileName, std::filesystem::perms::owner_read);
-    try {
-        notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
-        FAIL() << "the save did not fail";
-    } catch (const notes::ENotesError& Error) {
-        EXPECT_EQ(std::string(Error.what()), "无法写入文件 " + FileName + "：没有权限");
-    }
-    EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_EQ(SaveError(FileName), "无法写入文件 " + FileName + "：没有权限");
+    EXPECT_EQ(DeleteError(FileName), "无法删除便签：无法写入文件 " + FileName + "：没有权限");
     EXPECT_EQ(ReadBytes(FileName), NotesDocument(GoodDay));
     EXPECT_EQ(std::filesystem::status(FileName).permissions(), std::filesystem::perms::owner_read);
 }
@@ -257,11 +246,11 @@ TEST_F(NotesFaults, ANoteOfElevenMegabytesReadsAndSaves) {
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", NoteElements("长", "", "否", Long))));
     ASSERT_EQ(notes::ReadTodayNotes(FileName).Notes.size(), 1u);
-    notes::SaveTodayNotes(FileName, {"长", "", "是", Long});
+    notes::SaveTodayNotes(FileName, {{"长", "", true, Long}});
     const notes::TNotesRead Read = notes::ReadTodayNotes(FileName);
     ASSERT_TRUE(Read.Ok);
     ASSERT_EQ(Read.Notes.size(), 1u);
-    EXPECT_EQ(Read.Notes[0].Remind, "是");
+    EXPECT_TRUE(Read.Notes[0].Remind.On());
     EXPECT_EQ(Read.Notes[0].Content.size(), Long.size());
 }
 
@@ -282,13 +271,8 @@ TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
         const std::string Report = notes::UnwritablePartOf(FileName);
         EXPECT_NE(Report.find("便签文件 " + FileName + " " + C.Part), std::string::npos) << Report;
         EXPECT_TRUE(notes::ReadTodayNotes(FileName).Ok);
-        try {
-            notes::SaveTodayNotes(FileName, {"a", "b", "c", "d"});
-            ADD_FAILURE() << "the save did not fail";
-        } catch (const notes::ENotesError& Error) {
-            EXPECT_EQ(std::string(Error.what()), Report);
-        }
-        EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+        EXPECT_EQ(SaveError(FileName), Report);
+        EXPECT_EQ(DeleteError(FileName), "无法删除便签：" + Report);
         EXPECT_EQ(ReadBytes(FileName), C.Bytes);
     }
     WriteBytes(FileName, NotesDocument(GoodDay + "<!--a-->"));
@@ -306,7 +290,7 @@ TEST_F(NotesFaults, LeftoversOfInterruptedSavesGoWithTheNextSaveOfTheirFile) {
     notes::SaveSettings(1, true, 5);
     EXPECT_FALSE(Present("Config.ini.tmp-x9Y8z7"));
     EXPECT_TRUE(Present("Notes.xml.tmp-a1B2c3"));
-    notes::SaveTodayNotes(notes::NotesFileName(), {"a", "b", "c", "d"});
+    notes::SaveTodayNotes(notes::NotesFileName(), {AnyNote});
     EXPECT_FALSE(Present("Notes.xml.tmp-a1B2c3"));
     EXPECT_TRUE(Present("Notes.xml.bak"));
     EXPECT_TRUE(Present("Notes.xml.tmp-"));

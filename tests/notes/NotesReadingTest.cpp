@@ -15,27 +15,22 @@ const std::string Sample =
     DayElement("2000-01-01", NoteElements("测试", "2000-01-01", "是", "千禧年"));
 const std::string NoteA = NoteElements("开会", "2024-05-01 09:00", "是", "带上报告");
 const std::string NoteB = NoteElements("买菜", "", "否", "");
-const TNote A{"开会", "2024-05-01 09:00", "是", "带上报告"};
-const TNote B{"买菜", "", "否", ""};
+const TNote A{"开会", "2024-05-01 09:00", true, "带上报告"};
+const TNote B{"买菜", "", false, ""};
 
 // The alarm's slots for today's notes as the popup and the editor see them.
 notes::TNoteAlarms AlarmsOf(const TNotes& Notes) {
     notes::TNoteAlarms Slots;
     for (std::size_t K = 0; K < Notes.size() && K < Slots.size(); ++K) {
-        if (Notes[K].Remind == "是") {
+        if (Notes[K].Remind.On()) {
             Slots[K] = {Notes[K].Title, Notes[K].When};
         }
     }
     return Slots;
 }
 
-std::vector<std::string> Texts(const TNotes& Notes) {
-    std::vector<std::string> Result;
-    for (const TNote& Note : Notes) {
-        Result.insert(Result.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
-    return Result;
-}
+// What a part present but empty, or missing, reads as.
+const notes::TReminder NoText = notes::TReminder::FromText("");
 
 } // namespace
 
@@ -65,8 +60,8 @@ TEST_F(NotesReading, EveryReaderFollowsTheOneReadingRule) {
         {"today twice: both elements, in file order",
          DayElement("2024-05-01", NoteA) + DayElement("2024-04-30", NoteB) +
              DayElement("2024-05-01", NoteElements("读书", "", "是", "")),
-         {A, {"读书", "", "是", ""}},
-         {A, B, {"读书", "", "是", ""}}},
+         {A, {"读书", "", true, ""}},
+         {A, B, {"读书", "", true, ""}}},
         {"white space between elements is nothing",
          "\n  " + DayElement("2024-05-01", "\n\t" + NoteA + "\r\n  " + NoteB + "\n") + "\n",
          {A, B},
@@ -77,42 +72,42 @@ TEST_F(NotesReading, EveryReaderFollowsTheOneReadingRule) {
          {A}},
         {"stray text between elements is nothing",
          DayElement("2024-05-01", "x<标题>t</标题>y<日期>w</日期><提醒>是</提醒>z<内容>c</内容>"),
-         {{"t", "w", "是", "c"}},
-         {{"t", "w", "是", "c"}}},
+         {{"t", "w", true, "c"}},
+         {{"t", "w", true, "c"}}},
         {"an unknown child is passed over",
          DayElement("2024-05-01", NoteA + "<其他>x</其他>" + NoteB),
          {A, B},
          {A, B}},
         {"parts are taken by name",
          DayElement("2024-05-01", "<标题>t</标题><内容>c</内容><提醒>是</提醒><日期>w</日期>"),
-         {{"t", "w", "是", "c"}},
-         {{"t", "w", "是", "c"}}},
+         {{"t", "w", true, "c"}},
+         {{"t", "w", true, "c"}}},
         {"a three-element note shows with an empty content",
          DayElement("2024-05-01", "<标题>t</标题><日期>w</日期><提醒>是</提醒>" + NoteB),
-         {{"t", "w", "是", ""}, B},
-         {{"t", "w", "是", ""}, B}},
+         {{"t", "w", true, ""}, B},
+         {{"t", "w", true, ""}, B}},
         {"a part given twice begins a note",
          DayElement("2024-05-01", "<内容>a</内容><日期>1</日期><日期>2</日期>"),
-         {{"", "1", "", "a"}, {"", "2", "", ""}},
-         {{"", "1", "", "a"}, {"", "2", "", ""}}},
+         {{"", "1", NoText, "a"}, {"", "2", NoText, ""}},
+         {{"", "1", NoText, "a"}, {"", "2", NoText, ""}}},
         {"a broken day hides no later day",
          DayElement("2024-05-01", "<标题>x</标题><日期>y</日期>") + DayElement("2024-04-30", NoteB),
-         {{"x", "y", "", ""}},
-         {{"x", "y", "", ""}, B}},
+         {{"x", "y", NoText, ""}},
+         {{"x", "y", NoText, ""}, B}},
         {"a note never runs on into the next day element",
          DayElement("2024-05-01", "<标题>x</标题>") + DayElement("2024-05-01", "<提醒>是</提醒>"),
-         {{"x", "", "", ""}, {"", "", "是", ""}},
-         {{"x", "", "", ""}, {"", "", "是", ""}}},
+         {{"x", "", NoText, ""}, {"", "", true, ""}},
+         {{"x", "", NoText, ""}, {"", "", true, ""}}},
         {"an empty day element", DayElement("2024-05-01", ""), {}, {}},
         {"a note's text is all character data inside it",
          DayElement("2024-05-01",
                     "<标题>a<!--c-->b<![CDATA[c]]><i>d</i></标题><日期/><提醒/><内容/>"),
-         {{"abcd", "", "", ""}},
-         {{"abcd", "", "", ""}}},
+         {{"abcd", "", NoText, ""}},
+         {{"abcd", "", NoText, ""}}},
         {"markup in texts",
          DayElement("2024-05-01", NoteElements("a&amp;b", "&lt;", "<![CDATA[<>]]>", " 1 ")),
-         {{"a&b", "<", "<>", " 1 "}},
-         {{"a&b", "<", "<>", " 1 "}}},
+         {{"a&b", "<", notes::TReminder::FromText("<>"), " 1 "}},
+         {{"a&b", "<", notes::TReminder::FromText("<>"), " 1 "}}},
     };
     for (const Case& C : Cases) {
         // As written by hand in UTF-8, and as saved again in GB2312 with nothing dropped.
@@ -130,7 +125,7 @@ TEST_F(NotesReading, EveryReaderFollowsTheOneReadingRule) {
             EXPECT_EQ(notes::ReadTodayAlarms(FileName).Slots, AlarmsOf(C.Today)) << C.What;
             EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, C.History) << C.What;
 
-            notes::SaveTodayNotes(FileName, Texts(C.Today));
+            notes::SaveTodayNotes(FileName, C.Today);
             EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, C.Today) << C.What << " saved";
             EXPECT_EQ(notes::LoadNotes(FileName, false).Notes.size(), C.History.size())
                 << C.What << " saved";
@@ -141,7 +136,7 @@ TEST_F(NotesReading, EveryReaderFollowsTheOneReadingRule) {
 TEST_F(NotesReading, OnTheSampleDayOnlyTheTodayReadersTakeTheSample) {
     SetToday(2000, 1, 1);
     const std::string FileName = Write(NotesDocument(Sample));
-    const TNote SampleNote{"测试", "2000-01-01", "是", "千禧年"};
+    const TNote SampleNote{"测试", "2000-01-01", true, "千禧年"};
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{SampleNote});
     EXPECT_EQ(notes::ReadTodayAlarms(FileName).Slots[0], (notes::TNoteAlarm{"测试", "2000-01-01"}));
     EXPECT_TRUE(notes::LoadNotes(FileName, true).Notes.empty());

@@ -16,13 +16,8 @@ using notes::TNotes;
 
 namespace {
 
-std::vector<std::string> Texts(const TNotes& Notes) {
-    std::vector<std::string> Result;
-    for (const TNote& Note : Notes) {
-        Result.insert(Result.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
-    return Result;
-}
+// What a part present but empty, or missing, reads as.
+const notes::TReminder NoText = notes::TReminder::FromText("");
 
 // The root's children by name, each with the number of its children.
 std::vector<std::pair<std::string, std::size_t>> Days(const std::string& FileName) {
@@ -43,9 +38,9 @@ std::vector<std::pair<std::string, std::size_t>> Days(const std::string& FileNam
 
 using DayList = std::vector<std::pair<std::string, std::size_t>>;
 
-const TNote A{"开会", "2024-05-01 09:00", "是", "带上报告"};
-const TNote B{"买菜", "", "否", ""};
-const TNote C{"读书", "2024-05-01 20:00", "否", "第三章"};
+const TNote A{"开会", "2024-05-01 09:00", true, "带上报告"};
+const TNote B{"买菜", "", false, ""};
+const TNote C{"读书", "2024-05-01 20:00", false, "第三章"};
 
 } // namespace
 
@@ -71,40 +66,34 @@ TEST_F(NotesWriting, TheSampleFileIsGb2312WithNoWhiteSpaceBetweenElements) {
     EXPECT_EQ(Bytes.find(">\n<", 40), std::string::npos);
     SetToday(2000, 1, 1);
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes,
-              (TNotes{{"测试", "2000-01-01", "是", "千禧年"}}));
+              (TNotes{{"测试", "2000-01-01", true, "千禧年"}}));
 }
 
 // Two windows (or two programs) that both found no file both write the sample; the second
 // must not replace what the first has saved since.
 TEST_F(NotesWriting, TheSampleNeverReplacesAFileThatExistsByThen) {
-    notes::SaveTodayNotes(FileName, Texts({A}));
+    notes::SaveTodayNotes(FileName, TNotes{A});
     const std::string Saved = ReadBytes(FileName);
     notes::WriteSampleNotes(FileName);
     EXPECT_EQ(ReadBytes(FileName), Saved);
 }
 
 TEST_F(NotesWriting, MergingAddsOrOverwritesByPositionAndTitle) {
-    notes::SaveTodayNotes(FileName, Texts({A}));
+    notes::SaveTodayNotes(FileName, TNotes{A});
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 4}}));
 
-    notes::SaveTodayNotes(FileName, Texts({A, B}));
+    notes::SaveTodayNotes(FileName, TNotes{A, B});
     EXPECT_EQ(Today(), (TNotes{A, B}));
     const std::string Once = ReadBytes(FileName);
-    notes::SaveTodayNotes(FileName, Texts({A, B}));
+    notes::SaveTodayNotes(FileName, TNotes{A, B});
     EXPECT_EQ(ReadBytes(FileName), Once);
 
-    const TNote Changed{"买菜", "2024-05-01 18:00", "是", "鸡蛋"};
-    notes::SaveTodayNotes(FileName, Texts({A, Changed}));
+    const TNote Changed{"买菜", "2024-05-01 18:00", true, "鸡蛋"};
+    notes::SaveTodayNotes(FileName, TNotes{A, Changed});
     EXPECT_EQ(Today(), (TNotes{A, Changed}));
 
     // A different title at a stored note's position is a new note; nothing is removed.
-    notes::SaveTodayNotes(FileName, Texts({C}));
-    EXPECT_EQ(Today(), (TNotes{A, Changed, C}));
-
-    // The texts after the last whole group of four are ignored.
-    std::vector<std::string> Ragged = Texts({A});
-    Ragged.insert(Ragged.end(), {"孤", "单"});
-    notes::SaveTodayNotes(FileName, Ragged);
+    notes::SaveTodayNotes(FileName, TNotes{C});
     EXPECT_EQ(Today(), (TNotes{A, Changed, C}));
 
     SetToday(2024, 5, 2);
@@ -124,19 +113,20 @@ TEST_F(NotesWriting, TodayInTwoElementsBecomesOneWithEveryNoteOnce) {
                       DayElement("2024-04-30", NoteElements("x", "", "否", "")) + "<!--c-->" +
                       DayElement("2024-05-01", NoteElements("读书", C.When, "否", C.Content))));
     for (int Ok = 0; Ok < 5; ++Ok) {
-        notes::SaveTodayNotes(FileName, Texts(Today()));
+        notes::SaveTodayNotes(FileName, Today());
         EXPECT_EQ(Today(), (TNotes{A, C})) << "after save " << Ok + 1;
     }
     EXPECT_EQ(Days(FileName),
               (DayList{{"Date2000-01-01", 4}, {"Date2024-05-01", 8}, {"Date2024-04-30", 4}, {}}));
-    EXPECT_TRUE(notes::DeleteNote(FileName, "读书"));
+    EXPECT_NO_THROW(notes::DeleteNote(FileName, "读书"));
     EXPECT_EQ(Today(), (TNotes{A}));
 }
 
 // A file in the stored form is saved by splicing its bytes, any other through a document
 // tree; both give the same bytes.
 TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
-    const TNote Awkward{"龘 and 𠀀 and 😀 §", "<&>\"'", "\r\n\t", "]]> 第三章 "};
+    const TNote Awkward{"龘 and 𠀀 and 😀 §", "<&>\"'", notes::TReminder::FromText("\r\n\t"),
+                        "]]> 第三章 "};
     const std::string Original = NotesDocument(
         DayElement("2024-05-01", NoteElements("开会", "", "否", "旧")) +
         DayElement("2024-04-30", NoteElements("x", "&#x1F600;", "否", "<![CDATA[a<b]]>")) +
@@ -146,8 +136,8 @@ TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
     platform::XmlDocument Document = platform::XmlDocument::Parse(Original, Error);
     std::string Stored;
     ASSERT_TRUE(Document && Document.Save("GB2312", Stored, Error)) << Error;
-    const std::vector<std::vector<std::string>> Saves = {
-        Texts({A, Awkward}), Texts({{"开会", "", "否", "旧"}, B, C}), {}};
+    const std::vector<TNotes> Saves = {
+        TNotes{A, Awkward}, TNotes{{"开会", "", false, "旧"}, B, C}, {}};
     const auto Same = [&](const std::function<void()>& Change) {
         WriteBytes(FileName, Original);
         Change();
@@ -156,11 +146,11 @@ TEST_F(NotesWriting, ASplicedSaveWritesWhatATreeSaveWrites) {
         Change();
         EXPECT_EQ(ReadBytes(FileName), ByTree);
     };
-    for (const std::vector<std::string>& Save : Saves) {
+    for (const TNotes& Save : Saves) {
         Same([&] { notes::SaveTodayNotes(FileName, Save); });
     }
-    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "读书")); });
-    Same([&] { EXPECT_TRUE(notes::DeleteNote(FileName, "开会")); });
+    Same([&] { EXPECT_NO_THROW(notes::DeleteNote(FileName, "读书")); });
+    Same([&] { EXPECT_NO_THROW(notes::DeleteNote(FileName, "开会")); });
 }
 
 // A file not in the stored form is brought into it without a tree when it holds only
@@ -208,20 +198,22 @@ TEST(NotesConversion, GivesTheBytesOfATreeOrNothing) {
 }
 
 TEST_F(NotesWriting, MergingTakesTheFileAsItIsOnDiskNow) {
-    notes::SaveTodayNotes(FileName, Texts({A}));
+    notes::SaveTodayNotes(FileName, TNotes{A});
     WriteBytes(FileName,
                NotesDocument(
                    "\n  " + DayElement("2024-04-30", NoteElements("x", "y", "否", "z")) + "\n  " +
                    DayElement("2024-05-01", "\n    <标题>开会</标题><日期>旧</日期>\n") + "\n"));
-    notes::SaveTodayNotes(FileName, Texts({A, B}));
-    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, (TNotes{{"x", "y", "否", "z"}, A, B}));
+    notes::SaveTodayNotes(FileName, TNotes{A, B});
+    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, (TNotes{{"x", "y", false, "z"}, A, B}));
     EXPECT_EQ(ReadBytes(FileName).find("\n<", 40), std::string::npos);
 }
 
 TEST_F(NotesWriting, EveryTextReadsBackExactly) {
-    const TNote Awkward{"龘 and 𠀀 and 😀", "<&>\"'", "\r\n\t", "  leading and trailing  "};
-    const TNote Empty{"", "", "", ""};
-    notes::SaveTodayNotes(FileName, Texts({Awkward, Empty}));
+    // A reminder text other than "是" and "否" is kept as it was.
+    const TNote Awkward{"龘 and 𠀀 and 😀", "<&>\"'", notes::TReminder::FromText("\r\n\t"),
+                        "  leading and trailing  "};
+    const TNote Empty{"", "", NoText, ""};
+    notes::SaveTodayNotes(FileName, TNotes{Awkward, Empty});
     EXPECT_EQ(Today(), (TNotes{Awkward, Empty}));
     const std::string Bytes = ReadBytes(FileName);
     EXPECT_NE(Bytes.find("&#40856;"), std::string::npos);            // 龘
@@ -234,12 +226,13 @@ TEST_F(NotesWriting, StoredTextsSurviveASaveWhateverTheirForm) {
     WriteBytes(FileName, NotesDocument(DayElement("2024-04-30",
                                                   "<标题><![CDATA[😀<]]>&#13;</标题><日期/>"
                                                   "<提醒>&amp;</提醒><内容>a<!--x-->b</内容>")));
-    notes::SaveTodayNotes(FileName, Texts({A}));
-    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, (TNotes{{"😀<\r", "", "&", "ab"}, A}));
+    notes::SaveTodayNotes(FileName, TNotes{A});
+    EXPECT_EQ(notes::LoadNotes(FileName, false).Notes,
+              (TNotes{{"😀<\r", "", notes::TReminder::FromText("&"), "ab"}, A}));
 }
 
 TEST_F(NotesWriting, DeletingRemovesOneWholeNoteOfToday) {
-    notes::SaveTodayNotes(FileName, Texts({A, B, C}));
+    notes::SaveTodayNotes(FileName, TNotes{A, B, C});
     struct Case {
         const char* Title;
         TNotes Left;
@@ -248,7 +241,7 @@ TEST_F(NotesWriting, DeletingRemovesOneWholeNoteOfToday) {
         {"不存在", {A, B, C}}, {"买菜", {A, C}}, {"开会 ", {A, C}}, {"开会", {C}}, {"读书", {}},
     };
     for (const Case& Step : Cases) {
-        EXPECT_TRUE(notes::DeleteNote(FileName, Step.Title)) << Step.Title;
+        EXPECT_NO_THROW(notes::DeleteNote(FileName, Step.Title)) << Step.Title;
         EXPECT_EQ(Today(), Step.Left) << Step.Title;
     }
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
@@ -257,34 +250,32 @@ TEST_F(NotesWriting, DeletingRemovesOneWholeNoteOfToday) {
 
 TEST_F(NotesWriting, DeletingNeverTouchesTheSampleDay) {
     SetToday(2000, 1, 1);
-    EXPECT_TRUE(notes::DeleteNote(FileName, "测试"));
+    EXPECT_NO_THROW(notes::DeleteNote(FileName, "测试"));
     EXPECT_EQ(Days(FileName), (DayList{{"Date2000-01-01", 4}}));
 }
 
 TEST_F(NotesWriting, AShortStoredNoteIsMadeWholeByASave) {
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<标题>开会</标题><日期>旧</日期>")));
-    EXPECT_TRUE(notes::DeleteNote(FileName, "没有"));
-    notes::SaveTodayNotes(FileName, Texts({A}));
+    EXPECT_NO_THROW(notes::DeleteNote(FileName, "没有"));
+    notes::SaveTodayNotes(FileName, TNotes{A});
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{A});
     WriteBytes(FileName,
                NotesDocument(DayElement("2024-05-01", "<日期/><标题>开会</标题><提醒/>")));
     // Two notes by the reading rule: one of only a time, then 开会; the first stays, whole.
-    EXPECT_TRUE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_NO_THROW(notes::DeleteNote(FileName, "开会"));
     EXPECT_EQ(Days(FileName), (DayList{{"Date2024-05-01", 4}}));
-    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, (TNotes{{"", "", "", ""}}));
+    EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, (TNotes{{"", "", NoText, ""}}));
 }
 
 TEST_F(NotesWriting, AFailedSaveLeavesTheOldFileAndNoTemporaryFile) {
     // A root name that GB2312 cannot hold cannot be written in it.
     WriteBytes(FileName, "<?xml version=\"1.0\" encoding=\"UTF-8\"?><龘/>");
-    EXPECT_THROW(notes::SaveTodayNotes(FileName, Texts({A})), notes::ENotesError);
-    EXPECT_FALSE(notes::DeleteNote(FileName, "开会"));
+    EXPECT_THROW(notes::SaveTodayNotes(FileName, TNotes{A}), notes::ENotesError);
+    EXPECT_THROW(notes::DeleteNote(FileName, "开会"), notes::ENotesError);
     EXPECT_EQ(ReadBytes(FileName), "<?xml version=\"1.0\" encoding=\"UTF-8\"?><龘/>");
 
     platform::SetDataFolder(PathOf("gone"));
     EXPECT_THROW(notes::WriteSampleNotes(notes::NotesFileName()), notes::ENotesError);
-    for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
-        EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos);
-    }
+    EXPECT_TRUE(TemporaryFilesIn(Folder).empty());
 }

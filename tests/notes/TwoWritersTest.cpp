@@ -61,7 +61,7 @@ TEST_F(TwoWriters, KeepEveryNoteOfBoth) {
     const std::string FileName = notes::NotesFileName();
     notes::WriteSampleNotes(FileName);
     ASSERT_TRUE(RunTwoWriters([&](int Writer, int I) {
-        notes::SaveTodayNotes(FileName, {NameOf(Writer, I), "", "否", "内容"});
+        notes::SaveTodayNotes(FileName, {{NameOf(Writer, I), "", false, "内容"}});
     }));
     const notes::TNotesRead Read = notes::LoadNotes(FileName, true);
     ASSERT_TRUE(Read.Ok);

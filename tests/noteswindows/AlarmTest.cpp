@@ -40,8 +40,8 @@ protected:
     static bool PopupShown() { return frmNoteList != nullptr && frmNoteList->isVisible(); }
 };
 
-notes::TNote Note(std::string Title, std::string When, std::string Remind) {
-    return {std::move(Title), std::move(When), std::move(Remind), "内容"};
+notes::TNote Note(std::string Title, std::string When, bool Remind) {
+    return {std::move(Title), std::move(When), Remind, "内容"};
 }
 
 } // namespace
@@ -59,7 +59,7 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     frmNoteAdd->advOK->click();
 
     EXPECT_EQ(notes::LoadNotes(NotesFile(), true).Notes,
-              (notes::TNotes{{"开会", "2024-05-01 14:00", "是", "三楼会议室"}}));
+              (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
     ASSERT_TRUE(PopupShown());
     const QRect Screen = QGuiApplication::primaryScreen()->geometry();
     const QPoint Corner = Screen.bottomRight() + QPoint(1, 1) - QPoint(246, 271);
@@ -92,7 +92,7 @@ TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
     const auto Quiet = [](int Count) {
         std::vector<notes::TNote> Notes;
         for (int Index = 0; Index < Count; ++Index) {
-            Notes.push_back(Note("无提醒" + std::to_string(Index), "2024-05-01 14:00", "否"));
+            Notes.push_back(Note("无提醒" + std::to_string(Index), "2024-05-01 14:00", false));
         }
         return Notes;
     };
@@ -107,15 +107,15 @@ TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
         bool Fires;
     };
     const Case Cases[] = {
-        {"reminders off", {Note("开会", "2024-05-01 14:00", "是")}, 0, false},
-        {"reminder flag 否", {Note("开会", "2024-05-01 14:00", "否")}, 1, false},
-        {"empty title", {Note("", "2024-05-01 14:00", "是")}, 1, false},
-        {"time already past", {Note("开会", "2024-05-01 13:00", "是")}, 1, false},
-        {"no time chosen", {Note("开会", "", "是")}, 1, false},
-        {"eleventh note of the day", With(Quiet(10), Note("开会", "2024-05-01 14:00", "是")), 1,
+        {"reminders off", {Note("开会", "2024-05-01 14:00", true)}, 0, false},
+        {"reminder flag 否", {Note("开会", "2024-05-01 14:00", false)}, 1, false},
+        {"empty title", {Note("", "2024-05-01 14:00", true)}, 1, false},
+        {"time already past", {Note("开会", "2024-05-01 13:00", true)}, 1, false},
+        {"no time chosen", {Note("开会", "", true)}, 1, false},
+        {"eleventh note of the day", With(Quiet(10), Note("开会", "2024-05-01 14:00", true)), 1,
          false},
-        {"tenth note of the day", With(Quiet(9), Note("开会", "2024-05-01 14:00", "是")), 1, true},
-        {"an alarm value of 2", {Note("开会", "2024-05-01 14:00", "是")}, 2, true},
+        {"tenth note of the day", With(Quiet(9), Note("开会", "2024-05-01 14:00", true)), 1, true},
+        {"an alarm value of 2", {Note("开会", "2024-05-01 14:00", true)}, 2, true},
     };
     for (const Case& C : Cases) {
         SCOPED_TRACE(C.Name);
@@ -132,17 +132,17 @@ TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
 
 TEST_F(AlarmTest, AChangedFileOrANewDayIsSeenAtTheNextTick) {
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:00", true)});
     TickAt(14, 0, 10);
     ASSERT_TRUE(PopupShown());
 
-    SaveToday({Note("开会", "2024-05-01 14:00", "否")});
+    SaveToday({Note("开会", "2024-05-01 14:00", false)});
     frmNoteList->hide();
     TickAt(14, 0, 11);
     EXPECT_FALSE(PopupShown()) << "the reminder was switched off";
 
     SetNow(2024, 5, 2, 9, 0);
-    SaveToday({Note("早会", "2024-05-02 14:00", "是")});
+    SaveToday({Note("早会", "2024-05-02 14:00", true)});
     TickAt(14, 0, 12);
     EXPECT_FALSE(PopupShown()) << "that reminder is due tomorrow";
     SetNow(2024, 5, 2, 14, 0, 13);
@@ -152,7 +152,7 @@ TEST_F(AlarmTest, AChangedFileOrANewDayIsSeenAtTheNextTick) {
 
 TEST_F(AlarmTest, ATickDuringAShakeIsLeftOutAndThePopupEndsWhereTheShakeFoundIt) {
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:00", true)});
     frmNoteList = new TfrmNoteList();
     frmNoteList->move(400, 300);
     frmNoteList->show();

@@ -43,9 +43,9 @@ protected:
     notes::TNotes TodayInFile() const { return notes::LoadNotes(NotesFile(), true).Notes; }
 };
 
-const notes::TNote Meeting{"开会", "2024-05-01 09:00", "是", "带上报表"};
-const notes::TNote Shopping{"买菜", "", "否", "西红柿"};
-const notes::TNote Call{"Call Anna", "2024-05-01 18:00", "是", "weekend"};
+const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
+const notes::TNote Shopping{"买菜", "", false, "西红柿"};
+const notes::TNote Call{"Call Anna", "2024-05-01 18:00", true, "weekend"};
 
 } // namespace
 
@@ -102,7 +102,7 @@ TEST_F(EditorTest, AddsJoinsLinesAndChangesARowWhateverTheLetterCase) {
 }
 
 TEST_F(EditorTest, SelectingARowFillsTheInputs) {
-    SaveToday({Meeting, Shopping, {"Odd", "soon", "也许", "c"}});
+    SaveToday({Meeting, Shopping, {"Odd", "soon", notes::TReminder::FromText("也许"), "c"}});
     TfrmNoteAdd* Editor = OpenEditor();
     struct Case {
         int Row;
@@ -157,7 +157,7 @@ TEST_F(EditorTest, OkMergesTheRowsWithCellsEditedInPlaceAndShowsThePopup) {
     Editor->advOK->click();
 
     EXPECT_EQ(TodayInFile(),
-              (notes::TNotes{{"开会", "2024-05-01 09:00", "是", "改过的内容"}, Shopping}));
+              (notes::TNotes{{"开会", "2024-05-01 09:00", true, "改过的内容"}, Shopping}));
     EXPECT_EQ(frmNoteAdd, nullptr);
     ASSERT_NE(frmNoteList, nullptr);
     EXPECT_TRUE(frmNoteList->isVisible());
@@ -223,7 +223,7 @@ TEST_F(EditorTest, CharactersThatXmlCannotHoldAreDropped) {
     Editor->alvNotes->topLevelItem(0)->setText(0, QStringLiteral("a\u0002b"));
     Editor->advOK->click();
     EXPECT_TRUE(Errors.isEmpty()) << Errors.join('\n').toStdString();
-    EXPECT_EQ(TodayInFile(), (notes::TNotes{{"ab", "2024-05-01 09:00", "是", "xyz😀"}}));
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{{"ab", "2024-05-01 09:00", true, "xyz😀"}}));
 }
 
 // A file that reads but could never be saved back is told as the editor opens, with its

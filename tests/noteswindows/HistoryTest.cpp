@@ -23,9 +23,9 @@ QStringList Titles(const TfrmNoteHis& History) {
 
 TEST_F(HistoryTest, ListsAllDaysAndNarrowsToTodayByTheCheckBox) {
     SetNow(2024, 4, 30);
-    SaveToday({{"早会", "2024-04-30 09:00", "是", "a"}, {"买菜", "", "否", "b"}});
+    SaveToday({{"早会", "2024-04-30 09:00", true, "a"}, {"买菜", "", false, "b"}});
     SetNow(2024, 5, 1);
-    SaveToday({{"开会", "2024-05-01 14:00", "是", "c"}});
+    SaveToday({{"开会", "2024-05-01 14:00", true, "c"}});
 
     TfrmNoteHis History;
     EXPECT_FALSE(History.advCheckToday->isChecked());

@@ -59,11 +59,7 @@ void TNotesWindowsTest::SaveToday(const std::vector<notes::TNote>& Notes) const 
     if (!QFileInfo::exists(QString::fromStdString(NotesFile()))) {
         notes::WriteSampleNotes(NotesFile());
     }
-    std::vector<std::string> Texts;
-    for (const notes::TNote& Note : Notes) {
-        Texts.insert(Texts.end(), {Note.Title, Note.When, Note.Remind, Note.Content});
-    }
-    notes::SaveTodayNotes(NotesFile(), Texts);
+    notes::SaveTodayNotes(NotesFile(), Notes);
 }
 
 void TNotesWindowsTest::RunDeferredDeletes() {

@@ -25,9 +25,9 @@ notes::TNotesRead Reading(notes::TNotes Notes, bool Ok, bool DayFound) {
 } // namespace
 
 TEST(NotesText, BuildsTheEntriesOrKeepsTheOldText) {
-    const notes::TNote Meeting{"开会", "2024-05-01 09:00", "是", "带上报表"};
-    const notes::TNote Shopping{"买菜", "", "否", "西红柿"};
-    const notes::TNote Odd{"Call", "later", "也许", ""};
+    const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
+    const notes::TNote Shopping{"买菜", "", false, "西红柿"};
+    const notes::TNote Odd{"Call", "later", notes::TReminder::FromText("也许"), ""};
     const QString Old = QStringLiteral("old text");
     struct Case {
         const char* Name;
@@ -79,7 +79,7 @@ TEST_F(PopupTest, OnTheSampleDayTheSampleNoteIsTodaysNote) {
 }
 
 TEST_F(PopupTest, AMalformedFileLeavesTheTextAsItWas) {
-    SaveToday({{"开会", "2024-05-01 09:00", "是", "带上报表"}});
+    SaveToday({{"开会", "2024-05-01 09:00", true, "带上报表"}});
     frmNoteList = new TfrmNoteList();
     const QString Before = frmNoteList->NotesText();
     WriteNotesFile("<?xml version=\"1.0\"?><便签列表><Date2024-05-01><标题>");

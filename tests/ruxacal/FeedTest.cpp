@@ -182,3 +182,18 @@ TEST_F(RuxaCalTest, LongAndPunctuatedNoteTextsComeBackWhole) {
     EXPECT_EQ(std::string(icalcomponent_get_summary(Event)), Title);
     EXPECT_EQ(std::string(icalcomponent_get_description(Event)), Content);
 }
+
+TEST_F(RuxaCalTest, NotesFeedTakesElementsNamedAsDaysEachDayOnce) {
+    WriteNotes("<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表>"
+               "<Date2024-02-30><标题>no such date</标题></Date2024-02-30>"
+               "<Datum><标题>no day</标题></Datum>"
+               "<Date2024-05-01x><标题>longer name</标题></Date2024-05-01x>"
+               "<Date2024-05-01><标题>a</标题></Date2024-05-01>"
+               "<Date2024-05-02><标题>b</标题></Date2024-05-02>"
+               "<Date2024-05-01><标题>c</标题></Date2024-05-01></便签列表>");
+    std::vector<std::string> Summaries;
+    for (const TEvent& Event : EventsOf(Run({"--notes-ics"}).Out)) {
+        Summaries.push_back(Event.Summary);
+    }
+    EXPECT_EQ(Summaries, (std::vector<std::string>{"a", "c", "b"}));
+}

@@ -1,6 +1,6 @@
 #include "platform/ProfileFile.h"
 
-#include "NotesTestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -92,7 +92,7 @@ TEST(ProfileFile, WritingChangesOneLineAndKeepsEveryOtherByte) {
     }
 }
 
-class ProfileFileOnDisk : public NotesTestFolder {};
+class ProfileFileOnDisk : public TempFolder {};
 
 TEST_F(ProfileFileOnDisk, MissingFileGivesTheDefaultAndIsCreatedByAWrite) {
     const std::string Path = PathOf("Config.ini");
@@ -129,9 +129,7 @@ TEST_F(ProfileFileOnDisk, AFileThatCannotBeReadOrWrittenIsNotReplaced) {
         if (std::filesystem::is_regular_file(Path)) {
             EXPECT_EQ(ReadBytes(Path), "[NoteSet]\nblend=2\n") << C.What;
         }
-        for (const auto& Entry : std::filesystem::directory_iterator(Folder)) {
-            EXPECT_EQ(Entry.path().filename().string().find(".tmp-"), std::string::npos) << C.What;
-        }
+        EXPECT_TRUE(TemporaryFilesIn(Folder).empty()) << C.What;
         std::filesystem::remove_all(Path);
     }
 }

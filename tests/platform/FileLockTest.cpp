@@ -2,6 +2,8 @@
 
 #include "platform/FileLock.h"
 
+#include "TempFolder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -12,18 +14,13 @@ namespace {
 
 using platform::TFileLock;
 
-class FileLockTest : public ::testing::Test {
+class FileLockTest : public TempFolder {
 protected:
     void SetUp() override {
-        std::string Template =
-            (std::filesystem::temp_directory_path() / "ruxa-lock-XXXXXX").string();
-        ASSERT_NE(mkdtemp(Template.data()), nullptr);
-        Folder = Template;
-        Path = (Folder / "Notes.xml.lock").string();
+        TempFolder::SetUp();
+        Path = PathOf("Notes.xml.lock");
     }
-    void TearDown() override { std::filesystem::remove_all(Folder); }
 
-    std::filesystem::path Folder;
     std::string Path;
     std::string Error;
 };

@@ -1,6 +1,6 @@
 #include "platform/DataFolder.h"
 
-#include "NotesTestFolder.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST(DataFolder, FollowsXdgDataHomeOrFallsBackToTheHomeFolder) {
     }
 }
 
-class DataFolderOnDisk : public NotesTestFolder {};
+class DataFolderOnDisk : public TempFolder {};
 
 TEST_F(DataFolderOnDisk, IsCreatedWithItsMissingParents) {
     platform::SetDataFolder({});
