@@ -18,7 +18,7 @@ protected:
     void SetUp() override {
         TReminderNoticeTest::SetUp();
         notes::NoteAlarmOn = 1;
-        SaveToday({{"开会", "2024-05-01 14:00", "是", "三楼会议室"}});
+        SaveToday({{"开会", "2024-05-01 14:00", true, "三楼会议室"}});
     }
 };
 

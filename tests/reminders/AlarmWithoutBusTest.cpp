@@ -40,7 +40,7 @@ protected:
 
 TEST_F(AlarmWithoutBusTest, AReminderShowsThePopupAndNothingIsReported) {
     notes::NoteAlarmOn = 1;
-    SaveToday({{"开会", "2024-05-01 14:00", "是", "三楼会议室"}});
+    SaveToday({{"开会", "2024-05-01 14:00", true, "三楼会议室"}});
     SetNow(2024, 5, 1, 14, 0, 0);
     Main->tNoteAlarmTimer();
     QApplication::processEvents();

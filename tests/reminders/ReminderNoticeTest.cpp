@@ -13,9 +13,8 @@ namespace {
 
 constexpr int PopupWaitMs = 10000;
 
-notes::TNote Note(std::string Title, std::string When, std::string Remind,
-                  std::string Content = "内容") {
-    return {std::move(Title), std::move(When), std::move(Remind), std::move(Content)};
+notes::TNote Note(std::string Title, std::string When, bool Remind, std::string Content = "内容") {
+    return {std::move(Title), std::move(When), Remind, std::move(Content)};
 }
 
 QStringList Summaries(const std::vector<TReceivedNotification>& Received) {
@@ -32,9 +31,9 @@ using ReminderNoticeTest = TReminderNoticeTest;
 
 TEST_F(ReminderNoticeTest, EachReminderSendsOneNotificationWhenItsMinuteComes) {
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("开会", "2024-05-01 14:00", "是", "三楼会议室"),
-               Note("买菜", "2024-05-01 14:00", "否"), Note("汇报", "2024-05-01 14:00", "是", ""),
-               Note("下班", "2024-05-01 18:00", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:00", true, "三楼会议室"),
+               Note("买菜", "2024-05-01 14:00", false), Note("汇报", "2024-05-01 14:00", true, ""),
+               Note("下班", "2024-05-01 18:00", true)});
     TickAt(13, 59, 59);
     TickAt(14, 0, 0);
     EXPECT_TRUE(PopupShown());
@@ -77,7 +76,7 @@ TEST_F(ReminderNoticeTest, TheBodyIsEscapedOnlyForAServiceThatRendersMarkup) {
         // A new note at a new minute each time, so that its reminder comes for the first time.
         ++Minute;
         const std::string When = "2024-05-01 14:0" + std::to_string(Minute);
-        SaveToday({Note("开会" + std::to_string(Minute), When, "是", "<b>A&B</b>")});
+        SaveToday({Note("开会" + std::to_string(Minute), When, true, "<b>A&B</b>")});
         TickAt(14, Minute, 0);
         ASSERT_TRUE(NotificationsArrive(1));
         EXPECT_EQ(Service->Received()[0].Body, QString::fromStdString(When) + '\n' + C.Content);
@@ -86,19 +85,19 @@ TEST_F(ReminderNoticeTest, TheBodyIsEscapedOnlyForAServiceThatRendersMarkup) {
 
 TEST_F(ReminderNoticeTest, NoNotificationForANoteWithoutReminderOrWithRemindersOff) {
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("买菜", "2024-05-01 14:00", "否")});
+    SaveToday({Note("买菜", "2024-05-01 14:00", false)});
     TickAt(14, 0, 0);
     EXPECT_FALSE(PopupShown());
 
     notes::NoteAlarmOn = 0;
-    SaveToday({Note("开会", "2024-05-01 14:01", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:01", true)});
     TickAt(14, 1, 0);
     EXPECT_FALSE(PopupShown());
     testbus::RoundTripToNotifications();
     EXPECT_EQ(Service->Calls(), 0) << "the service is not even asked";
 
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("汇报", "2024-05-01 14:02", "是")});
+    SaveToday({Note("汇报", "2024-05-01 14:02", true)});
     TickAt(14, 2, 0);
     ASSERT_TRUE(NotificationsArrive(1));
     testbus::RoundTripToNotifications();
@@ -108,7 +107,7 @@ TEST_F(ReminderNoticeTest, NoNotificationForANoteWithoutReminderOrWithRemindersO
 
 TEST_F(ReminderNoticeTest, TheDefaultActionBringsUpTodaysPopup) {
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:00", true)});
     TickAt(14, 0, 0);
     ASSERT_TRUE(NotificationsArrive(1));
     ASSERT_TRUE(PopupShown());
@@ -131,7 +130,7 @@ TEST_F(ReminderNoticeTest, TheDefaultActionBringsUpTodaysPopup) {
 TEST_F(ReminderNoticeTest, WithoutANotificationServiceTheAlarmWorksAsBefore) {
     Service.reset();
     notes::NoteAlarmOn = 1;
-    SaveToday({Note("开会", "2024-05-01 14:00", "是")});
+    SaveToday({Note("开会", "2024-05-01 14:00", true)});
     TickAt(14, 0, 0);
     EXPECT_TRUE(PopupShown());
     testbus::RoundTripToNotifications();
