@@ -3,13 +3,10 @@
 // Runs ruxa-cal as a function, with a fixed today, the shipped holiday table and a notes
 // file in a temporary folder.
 
+#include "TempFolder.h"
 #include "calendar/HolidayFiles.h"
 #include "terminal/RuxaCal.h"
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -20,20 +17,15 @@ struct TCalRun {
     std::string Err;
 };
 
-class RuxaCalTest : public testing::Test {
+class RuxaCalTest : public TempFolder {
 protected:
     void SetUp() override {
-        std::string Template =
-            (std::filesystem::temp_directory_path() / "ruxa-cal-XXXXXX").string();
-        ASSERT_NE(mkdtemp(Template.data()), nullptr);
-        Folder = Template;
+        TempFolder::SetUp();
         Surroundings.Now = EncodeDateTime(2024, 2, 10, 9, 30, 0);
         Surroundings.ZoneName = "Asia/Shanghai";
         Surroundings.NotesFile = (Folder / "Notes.xml").string();
         Surroundings.Holidays = ReadHolidayFiles(ShippedHolidayFile(), "");
     }
-
-    void TearDown() override { std::filesystem::remove_all(Folder); }
 
     TCalRun Run(const std::vector<std::string>& Args) const {
         std::ostringstream Out;
@@ -45,10 +37,7 @@ protected:
         return Result;
     }
 
-    void WriteNotes(const std::string& Text) const {
-        std::ofstream(Surroundings.NotesFile, std::ios::binary) << Text;
-    }
+    void WriteNotes(const std::string& Text) const { WriteBytes(Surroundings.NotesFile, Text); }
 
-    std::filesystem::path Folder;
     TCalSurroundings Surroundings;
 };
