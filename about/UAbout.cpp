@@ -2,8 +2,9 @@
 
 #include "about/ExeInfo.h"
 #include "about/WebAddress.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
 
@@ -113,6 +114,10 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     FormCreate();
 }
 
+int TfrmAbout::AlphaLevel() const {
+    return WindowAlpha(this);
+}
+
 void TfrmAbout::FormCreate() {
     lblVersion->setText(ExeInfo1->ProductVersion());
     lblProductName->setText(ExeInfo1->ProductName());
@@ -124,16 +129,12 @@ void TfrmAbout::FormShow() {
     if (frmManyYear == nullptr) {
         return;
     }
-    FAlpha = frmManyYear->AlphaLevel();
-    setWindowOpacity(FAlpha / 255.0);
-    const QRect Main = frmManyYear->frameGeometry();
-    move(Main.center() - QPoint(width() / 2, height() / 2));
+    TakeMainWindowOpacity(this);
+    CentreOnMainWindow(this);
 }
 
 void TfrmAbout::FormClose() {
-    if (frmAbout == this) {
-        frmAbout = nullptr;
-    }
+    ClearReference(frmAbout, this);
 }
 
 void TfrmAbout::W7ToolButton1Click() {

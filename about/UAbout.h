@@ -33,7 +33,7 @@ public:
 
     // The window's opacity, 0 (invisible) .. 255 (opaque), as last copied from the main
     // window.
-    int AlphaLevel() const { return FAlpha; }
+    int AlphaLevel() const;
 
     void FormCreate();
     void FormShow();
@@ -46,7 +46,4 @@ protected:
     void closeEvent(QCloseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
-
-private:
-    int FAlpha = 255;
 };

@@ -1,7 +1,7 @@
 #include "main/UMain.h"
 
 #include "about/UAbout.h"
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 
 // "关于...": a fresh About window each time (it frees itself when closed), owned by the
 // application and shown modally.

@@ -1,6 +1,6 @@
 #include "main/UMain.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"

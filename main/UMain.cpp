@@ -2,6 +2,9 @@
 
 #include "about/UAbout.h"
 #include "calendar/UCalendar.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
 #include "main/KeyedPicture.h"
@@ -10,8 +13,8 @@
 #include "main/ResourcePicture.h"
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
+#include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
@@ -224,6 +227,8 @@ void TfrmManyYear::CreateMenu() {
     connect(N9, &QAction::triggered, this, &TfrmManyYear::N9Click);
     connect(N2, &QAction::triggered, this, &TfrmManyYear::N2Click);
     connect(N11, &QAction::triggered, this, &TfrmManyYear::N11Click);
+    connect(&NotePopupEvents(), &TNotePopupEvents::PopupShown, this,
+            [this] { N5->setText(QStringLiteral("隐藏便签")); });
     RzMenuToolbarButton1->SetMenu(AdvPopupMenu1);
 }
 
@@ -283,14 +288,17 @@ void TfrmManyYear::FormClose() {
     frmManyYear = nullptr;
 }
 
+int TfrmManyYear::AlphaLevel() const {
+    return WindowAlpha(this);
+}
+
 void TfrmManyYear::SetAlphaLevel(int Level) {
-    FAlpha = std::clamp(Level, 0, OpaqueAlpha);
-    setWindowOpacity(FAlpha / 255.0);
+    SetWindowAlpha(this, Level);
 }
 
 void TfrmManyYear::FormKeyDown(int Key) {
-    const int Next = AlphaAfterKey(FAlpha, Key);
-    if (Next != FAlpha)
+    const int Next = AlphaAfterKey(AlphaLevel(), Key);
+    if (Next != AlphaLevel())
         SetAlphaLevel(Next);
 }
 
@@ -302,7 +310,7 @@ void TfrmManyYear::W7Panel1MouseDown(Qt::MouseButton, int X, int Y) {
 void TfrmManyYear::W7Panel1MouseUp(Qt::MouseButton Button, int X, int Y) {
     move(DraggedWindowPos(pos(), QPoint(FDownX, FDownY), QPoint(X, Y)));
     if (Button == Qt::LeftButton && frmWeather != nullptr)
-        DockWeather();
+        DockToMainWindow(frmWeather);
 }
 
 void TfrmManyYear::FillMonth(int Year, int Month) {
@@ -364,7 +372,7 @@ void TfrmManyYear::N12Click() {
         return;
     }
     if (WeatherShown())
-        DockWeather();
+        DockToMainWindow(frmWeather);
 }
 
 void TfrmManyYear::N9Click() {

@@ -1,8 +1,8 @@
 #include "weather/UWeather.h"
 
 #include "common/OnlineCheck.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "weather/WeatherCapture.h"
@@ -92,9 +92,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 }
 
 TfrmWeather::~TfrmWeather() {
-    if (frmWeather == this) {
-        frmWeather = nullptr;
-    }
+    ClearReference(frmWeather, this);
 }
 
 void TfrmWeather::FormCreate() {
@@ -122,10 +120,8 @@ bool TfrmWeather::event(QEvent* Event) {
 }
 
 void TfrmWeather::FormShow() {
-    if (frmManyYear != nullptr) {
-        setWindowOpacity(frmManyYear->AlphaLevel() / 255.0);
-    }
-    DockToMainWindow();
+    TakeMainWindowOpacity(this);
+    DockToMainWindow(this);
     const TWeatherEndpoints Endpoints = WeatherEndpoints();
     QString Result;
     CheckOnline(Endpoints.CheckHost, Result);
@@ -152,12 +148,6 @@ void TfrmWeather::FormActivate() {
 void TfrmWeather::EnablePolling() {
     if (!Timer1->isActive()) {
         Timer1->start();
-    }
-}
-
-void TfrmWeather::DockToMainWindow() {
-    if (frmManyYear != nullptr) {
-        move(frmManyYear->x() + frmManyYear->width(), frmManyYear->y());
     }
 }
 

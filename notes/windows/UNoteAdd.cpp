@@ -1,15 +1,15 @@
 #include "notes/windows/UNoteAdd.h"
 
 #include "common/ErrorReport.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "notes/NotesError.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NoteEditing.h"
+#include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/NotesReport.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
 #include "widgets/GlassButton.h"
@@ -245,9 +245,7 @@ void TfrmNoteAdd::advOKClick() {
     if (Open) {
         frmNoteList->LoadTodayNotes(FileName);
     }
-    if (frmManyYear != nullptr && frmManyYear->N5 != nullptr) {
-        frmManyYear->N5->setText(QStringLiteral("隐藏便签"));
-    }
+    emit NotePopupEvents().PopupShown();
     accept();
 }
 
@@ -261,7 +259,5 @@ void TfrmNoteAdd::done(int Result) {
 }
 
 void TfrmNoteAdd::FormClose() {
-    if (frmNoteAdd == this) {
-        frmNoteAdd = nullptr;
-    }
+    ClearReference(frmNoteAdd, this);
 }

@@ -1,11 +1,11 @@
 #include "notes/windows/UNoteHis.h"
 
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NotesReport.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/ReportList.h"
@@ -75,7 +75,5 @@ void TfrmNoteHis::done(int Result) {
 }
 
 void TfrmNoteHis::FormClose() {
-    if (frmNoteHis == this) {
-        frmNoteHis = nullptr;
-    }
+    ClearReference(frmNoteHis, this);
 }

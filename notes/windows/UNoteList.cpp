@@ -1,12 +1,12 @@
 #include "notes/windows/UNoteList.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/NotesText.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/StickyNotePicture.h"
 #include "widgets/FormShape.h"
 
@@ -76,7 +76,5 @@ void TfrmNoteList::closeEvent(QCloseEvent* Event) {
 }
 
 void TfrmNoteList::FormClose() {
-    if (frmNoteList == this) {
-        frmNoteList = nullptr;
-    }
+    ClearReference(frmNoteList, this);
 }

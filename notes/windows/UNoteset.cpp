@@ -1,12 +1,13 @@
 #include "notes/windows/UNoteset.h"
 
 #include "common/ErrorReport.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/NotesError.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/NoteCorner.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
@@ -111,7 +112,5 @@ void TfrmNoteSet::done(int Result) {
 }
 
 void TfrmNoteSet::FormClose() {
-    if (frmNoteSet == this) {
-        frmNoteSet = nullptr;
-    }
+    ClearReference(frmNoteSet, this);
 }

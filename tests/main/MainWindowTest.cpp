@@ -1,7 +1,7 @@
 #include "calendar/UCalendar.h"
+#include "common/WindowReferences.h"
 #include "main/KeyedPicture.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"

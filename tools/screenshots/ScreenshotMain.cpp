@@ -1,7 +1,7 @@
 // Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png
 // and its popup menu into <folder>/main-menu.png.
 
-#include "main/SampleDayWindow.h"
+#include "tools/screenshots/SampleDayWindow.h"
 #include "widgets/PictureMenu.h"
 
 #include <QApplication>

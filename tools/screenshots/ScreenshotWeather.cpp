@@ -2,8 +2,8 @@
 // (the forecast page served on 127.0.0.1 and captured by the helper) and
 // <folder>/weather-offline.png (no echo reply: the offline message and the busy indicator).
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "weather/UWeather.h"
