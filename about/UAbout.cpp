@@ -7,8 +7,8 @@
 #include "common/WindowReferences.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowLook.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -65,7 +65,7 @@ QLabel* PlaceCaption(QWidget* Parent, const QString& Caption, int X, int Y) {
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
+TfrmAbout::TfrmAbout(QWidget* Parent) : TSecondaryDialog(Parent) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("关于本软件"));
@@ -74,7 +74,7 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, ClientWidth, ClientHeight);
     W7Panel1->SetGradient(QColor(0xED, 0xF3, 0xFC), Qt::white);
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
+    W7Panel1->SetOuterFrame(PanelFrame);
     W7Panel1->SetInnerFrame(Qt::white);
     W7Panel1->SetCornerRadius(CornerRadius);
     // The window takes the panel's rounded shape: its corners are cut away on every
@@ -143,16 +143,6 @@ void TfrmAbout::W7ToolButton1Click() {
 
 void TfrmAbout::lblWebSiteClick() {
     OpenWebAddress(MakerWebAddress());
-}
-
-void TfrmAbout::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    FormShow();
-}
-
-void TfrmAbout::closeEvent(QCloseEvent* Event) {
-    FormClose();
-    QDialog::closeEvent(Event);
 }
 
 void TfrmAbout::keyPressEvent(QKeyEvent* Event) {

@@ -30,6 +30,7 @@
 #include "widgets/MonthGrid.h"
 #include "widgets/PictureMenu.h"
 #include "widgets/Spinner.h"
+#include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -118,9 +119,7 @@ TfrmManyYear::~TfrmManyYear() {
 void TfrmManyYear::CreateDayPanel() {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, PanelWidth, WindowHeight);
-    W7Panel1->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    W7Panel1->SetInnerFrame(Qt::white);
+    SetPanelLook(W7Panel1);
     W7Panel1->installEventFilter(this);
 
     const QPixmap Minus =
@@ -168,7 +167,7 @@ void TfrmManyYear::CreateDayPanel() {
     ImgLunar->setGeometry(60, 216, 101, 92);
     ImgLunar->setAttribute(Qt::WA_TranslucentBackground);
 
-    RzSeparator3 = MakeSeparator(W7Panel1, 317, QColor(0xA4, 0xBB, 0xD1));
+    RzSeparator3 = MakeSeparator(W7Panel1, 317, PanelShade);
 
     const QColor Blue(0x00, 0x00, 0xFF);
     lblHolday = MakeLabel(W7Panel1, QRect(2, 328, 221, 13), QString(), SansFont(11),
@@ -189,7 +188,7 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetCellFont(SansFont(11));
     advDays->SetSelectionColor(QColor(0xF1, 0xC1, 0x5E));
     advDays->SetHeaderGradient(QColor(0xF6, 0xF9, 0xFB), QColor(0xD2, 0xDB, 0xE8));
-    advDays->SetHeaderLineColor(QColor(0xA4, 0xBB, 0xD1));
+    advDays->SetHeaderLineColor(PanelShade);
     advDays->SetDrawCellHandler(
         [this](int Col, int Row, const QRect&) { advDaysDrawCell(Col, Row); });
     advDays->SetToolTipHandler([this](int Col, int Row) {

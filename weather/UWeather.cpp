@@ -12,6 +12,7 @@
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/GradientSeparator.h"
+#include "widgets/WindowLook.h"
 
 #include <QEvent>
 #include <QImage>
@@ -49,9 +50,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, ClientWidth, ClientHeight);
-    W7Panel1->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    W7Panel1->SetInnerFrame(Qt::white);
+    SetPanelLook(W7Panel1);
 
     AdvSmoothLabel1 = new TGradientDigitLabel(W7Panel1);
     AdvSmoothLabel1->SetText(Caption);

@@ -1,6 +1,7 @@
 #include "notes/windows/DialogLook.h"
 
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowLook.h"
 
 #include <QDialog>
 
@@ -22,9 +23,7 @@ TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size) {
     Dialog->setFont(DialogFont());
     auto* Panel = new TGradientPanel(Dialog);
     Panel->setGeometry(Dialog->rect());
-    Panel->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    Panel->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    Panel->SetInnerFrame(Qt::white);
+    SetPanelLook(Panel);
     return Panel;
 }
 

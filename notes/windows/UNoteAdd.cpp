@@ -72,7 +72,7 @@ QLabel* Caption(QWidget* Parent, const QString& Text, const QRect& Place) {
 
 } // namespace
 
-TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签维护"), QSize(552, 269));
 
     Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
@@ -130,13 +130,6 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : QDialog(Parent, DialogFlags) {
 
 TfrmNoteAdd::~TfrmNoteAdd() {
     FormClose();
-}
-
-void TfrmNoteAdd::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
 }
 
 void TfrmNoteAdd::FormShow() {
@@ -251,11 +244,6 @@ void TfrmNoteAdd::advOKClick() {
 
 void TfrmNoteAdd::advCloseClick() {
     reject();
-}
-
-void TfrmNoteAdd::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
 }
 
 void TfrmNoteAdd::FormClose() {

@@ -11,9 +11,8 @@
 #include "widgets/ReportList.h"
 
 #include <QCheckBox>
-#include <QShowEvent>
 
-TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签历史记录"), QSize(512, 377));
 
     alvNotes = NotesReportList(W7Panel1, 120, 236);
@@ -45,13 +44,6 @@ void TfrmNoteHis::FormCreate() {
     FillList(false);
 }
 
-void TfrmNoteHis::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
-}
-
 void TfrmNoteHis::FormShow() {
     TakeMainWindowOpacity(this);
     CentreOnMainWindow(this);
@@ -67,11 +59,6 @@ void TfrmNoteHis::FillList(bool OnlyToday) {
 
 void TfrmNoteHis::advCloseClick() {
     reject();
-}
-
-void TfrmNoteHis::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
 }
 
 void TfrmNoteHis::FormClose() {

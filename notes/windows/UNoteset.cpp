@@ -15,9 +15,7 @@
 #include "widgets/OptionGroup.h"
 #include "widgets/TrackBar.h"
 
-#include <QShowEvent>
-
-TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签设置"), QSize(312, 166));
 
     aorgPos = new TOptionGroup(QStringLiteral("显示位置设置"),
@@ -50,13 +48,6 @@ TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : QDialog(Parent, DialogFlags) {
 
 TfrmNoteSet::~TfrmNoteSet() {
     FormClose();
-}
-
-void TfrmNoteSet::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
 }
 
 void TfrmNoteSet::FormShow() {
@@ -104,11 +95,6 @@ void TfrmNoteSet::AdvGlassButton2Click() {
 
 void TfrmNoteSet::AdvGlassButton1Click() {
     reject();
-}
-
-void TfrmNoteSet::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
 }
 
 void TfrmNoteSet::FormClose() {
