@@ -2,12 +2,12 @@
 
 #include "about/UAbout.h"
 #include "calendar/UCalendar.h"
+#include "common/KeyedPicture.h"
 #include "common/SecondaryWindow.h"
 #include "common/WindowAlpha.h"
 #include "common/WindowReferences.h"
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
-#include "main/KeyedPicture.h"
 #include "main/MainFonts.h"
 #include "main/MonthLayout.h"
 #include "main/ResourcePicture.h"

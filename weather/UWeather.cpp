@@ -1,5 +1,6 @@
 #include "weather/UWeather.h"
 
+#include "common/KeyedPicture.h"
 #include "common/OnlineCheck.h"
 #include "common/SecondaryWindow.h"
 #include "common/WindowReferences.h"
@@ -175,6 +176,6 @@ void TfrmWeather::CaptureBrowserView(const QString& FileName) {
 void TfrmWeather::ShowSnapshot(const QString& FileName) {
     const QImage Snapshot(FileName, "BMP");
     if (!Snapshot.isNull()) {
-        ImageWeather->setPixmap(QPixmap::fromImage(WithoutBottomLeftColour(Snapshot)));
+        ImageWeather->setPixmap(QPixmap::fromImage(KeyedOutPicture(Snapshot)));
     }
 }

@@ -1,6 +1,6 @@
 #include "calendar/UCalendar.h"
+#include "common/KeyedPicture.h"
 #include "common/WindowReferences.h"
-#include "main/KeyedPicture.h"
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "platform/Clock.h"
