@@ -7,6 +7,7 @@
 #include "common/WindowReferences.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowFonts.h"
 #include "widgets/WindowLook.h"
 
 #include <QKeyEvent>
@@ -22,15 +23,6 @@ constexpr int ClientWidth = 357;
 constexpr int ClientHeight = 205;
 constexpr int EmblemSize = 72;
 constexpr int CornerRadius = 6;
-
-// 宋体 where it is installed, else the closest Ming face; 13 pixels high.
-QFont LabelFont() {
-    QFont Font;
-    Font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                      QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW")});
-    Font.setPixelSize(13);
-    return Font;
-}
 
 QFont ButtonFont() {
     QFont Font;
@@ -51,7 +43,7 @@ QPixmap Emblem() {
 
 QLabel* PlaceLabel(QWidget* Parent, const QString& Caption, int X, int Y, int Width, int Height) {
     auto* Label = new QLabel(Caption, Parent);
-    Label->setFont(LabelFont());
+    Label->setFont(MingFont(13));
     Label->setGeometry(X, Y, Width, Height);
     return Label;
 }

@@ -8,7 +8,6 @@
 #include "common/WindowReferences.h"
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
-#include "main/MainFonts.h"
 #include "main/MonthLayout.h"
 #include "main/ResourcePicture.h"
 #include "main/TodayLines.h"
@@ -30,6 +29,7 @@
 #include "widgets/MonthGrid.h"
 #include "widgets/PictureMenu.h"
 #include "widgets/Spinner.h"
+#include "widgets/WindowFonts.h"
 #include "widgets/WindowLook.h"
 
 #include <QApplication>

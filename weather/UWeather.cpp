@@ -13,6 +13,7 @@
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/GradientSeparator.h"
+#include "widgets/WindowFonts.h"
 #include "widgets/WindowLook.h"
 
 #include <QEvent>
@@ -34,14 +35,6 @@ constexpr unsigned long AfterCheckWaitMs = 220;
 const QString Caption = QStringLiteral("天气预报");
 const QString OfflineMessage = QStringLiteral("未连接到Internet，获取天气失败");
 
-QFont FontOf(const QStringList& Families, int PixelSize) {
-    QFont Font;
-    Font.setFamilies(Families);
-    Font.setPixelSize(PixelSize);
-    Font.setStyleStrategy(QFont::PreferAntialias);
-    return Font;
-}
-
 } // namespace
 
 TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
@@ -56,10 +49,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
     AdvSmoothLabel1 = new TGradientDigitLabel(W7Panel1);
     AdvSmoothLabel1->SetText(Caption);
     AdvSmoothLabel1->setGeometry(49, 0, 120, 28);
-    AdvSmoothLabel1->setFont(
-        FontOf({QStringLiteral("YouYuan"), QStringLiteral("幼圆"),
-                QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("WenQuanYi Zen Hei")},
-               27));
+    AdvSmoothLabel1->setFont(RoundFont(27));
     const QColor TitleColour = palette().color(QPalette::WindowText);
     AdvSmoothLabel1->SetGradient(TitleColour, TitleColour);
 
@@ -72,10 +62,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 
     AdvSmoothLabel2 = new QLabel(OfflineMessage, W7Panel1);
     AdvSmoothLabel2->setGeometry(13, 88, 196, 57);
-    AdvSmoothLabel2->setFont(
-        FontOf({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"),
-                QStringLiteral("WenQuanYi Micro Hei")},
-               19));
+    AdvSmoothLabel2->setFont(MingFont(19));
     AdvSmoothLabel2->setWordWrap(true);
     AdvSmoothLabel2->hide();
 

@@ -1,26 +1,16 @@
 #include "notes/windows/DialogLook.h"
 
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowFonts.h"
 #include "widgets/WindowLook.h"
 
 #include <QDialog>
-
-namespace {
-
-QFont DialogFont() {
-    QFont Face;
-    Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
-    Face.setPointSize(8);
-    return Face;
-}
-
-} // namespace
 
 TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size) {
     Dialog->setAttribute(Qt::WA_DeleteOnClose);
     Dialog->setWindowTitle(Title);
     Dialog->setFixedSize(Size);
-    Dialog->setFont(DialogFont());
+    Dialog->setFont(NotesFont(8));
     auto* Panel = new TGradientPanel(Dialog);
     Panel->setGeometry(Dialog->rect());
     SetPanelLook(Panel);

@@ -9,6 +9,7 @@
 #include "notes/windows/NotesText.h"
 #include "notes/windows/StickyNotePicture.h"
 #include "widgets/FormShape.h"
+#include "widgets/WindowFonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -35,10 +36,7 @@ TfrmNoteList::TfrmNoteList(QWidget* Parent)
     lblNotes->setTextFormat(Qt::PlainText);
     lblNotes->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNotes->setStyleSheet(QStringLiteral("background: transparent; color: #1F3A12;"));
-    QFont Face;
-    Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
-    Face.setPointSize(9);
-    lblNotes->setFont(Face);
+    lblNotes->setFont(NotesFont(9));
 
     FormCreate();
 }
