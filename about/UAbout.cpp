@@ -2,12 +2,14 @@
 
 #include "about/ExeInfo.h"
 #include "about/WebAddress.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowFonts.h"
+#include "widgets/WindowLook.h"
 
-#include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -21,15 +23,6 @@ constexpr int ClientWidth = 357;
 constexpr int ClientHeight = 205;
 constexpr int EmblemSize = 72;
 constexpr int CornerRadius = 6;
-
-// 宋体 where it is installed, else the closest Ming face; 13 pixels high.
-QFont LabelFont() {
-    QFont Font;
-    Font.setFamilies({QStringLiteral("SimSun"), QStringLiteral("宋体"),
-                      QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW")});
-    Font.setPixelSize(13);
-    return Font;
-}
 
 QFont ButtonFont() {
     QFont Font;
@@ -50,7 +43,7 @@ QPixmap Emblem() {
 
 QLabel* PlaceLabel(QWidget* Parent, const QString& Caption, int X, int Y, int Width, int Height) {
     auto* Label = new QLabel(Caption, Parent);
-    Label->setFont(LabelFont());
+    Label->setFont(MingFont(13));
     Label->setGeometry(X, Y, Width, Height);
     return Label;
 }
@@ -64,7 +57,7 @@ QLabel* PlaceCaption(QWidget* Parent, const QString& Caption, int X, int Y) {
 
 } // namespace
 
-TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
+TfrmAbout::TfrmAbout(QWidget* Parent) : TSecondaryDialog(Parent) {
     setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("关于本软件"));
@@ -73,7 +66,7 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, ClientWidth, ClientHeight);
     W7Panel1->SetGradient(QColor(0xED, 0xF3, 0xFC), Qt::white);
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
+    W7Panel1->SetOuterFrame(PanelFrame);
     W7Panel1->SetInnerFrame(Qt::white);
     W7Panel1->SetCornerRadius(CornerRadius);
     // The window takes the panel's rounded shape: its corners are cut away on every
@@ -113,6 +106,10 @@ TfrmAbout::TfrmAbout(QWidget* Parent) : QDialog(Parent) {
     FormCreate();
 }
 
+int TfrmAbout::AlphaLevel() const {
+    return WindowAlpha(this);
+}
+
 void TfrmAbout::FormCreate() {
     lblVersion->setText(ExeInfo1->ProductVersion());
     lblProductName->setText(ExeInfo1->ProductName());
@@ -124,16 +121,12 @@ void TfrmAbout::FormShow() {
     if (frmManyYear == nullptr) {
         return;
     }
-    FAlpha = frmManyYear->AlphaLevel();
-    setWindowOpacity(FAlpha / 255.0);
-    const QRect Main = frmManyYear->frameGeometry();
-    move(Main.center() - QPoint(width() / 2, height() / 2));
+    TakeMainWindowOpacity(this);
+    CentreOnMainWindow(this);
 }
 
 void TfrmAbout::FormClose() {
-    if (frmAbout == this) {
-        frmAbout = nullptr;
-    }
+    ClearReference(frmAbout, this);
 }
 
 void TfrmAbout::W7ToolButton1Click() {
@@ -142,16 +135,6 @@ void TfrmAbout::W7ToolButton1Click() {
 
 void TfrmAbout::lblWebSiteClick() {
     OpenWebAddress(MakerWebAddress());
-}
-
-void TfrmAbout::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    FormShow();
-}
-
-void TfrmAbout::closeEvent(QCloseEvent* Event) {
-    FormClose();
-    QDialog::closeEvent(Event);
 }
 
 void TfrmAbout::keyPressEvent(QKeyEvent* Event) {

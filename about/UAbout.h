@@ -4,14 +4,14 @@
 // the program file's own version information, and a line on the main window's
 // transparency keys. Modal, borderless, freed when closed.
 
-#include <QDialog>
+#include "common/SecondaryDialog.h"
 
 class QLabel;
 class TExeInfo;
 class TGlassButton;
 class TGradientPanel;
 
-class TfrmAbout : public QDialog {
+class TfrmAbout : public TSecondaryDialog {
     Q_OBJECT
 
 public:
@@ -33,20 +33,15 @@ public:
 
     // The window's opacity, 0 (invisible) .. 255 (opaque), as last copied from the main
     // window.
-    int AlphaLevel() const { return FAlpha; }
+    int AlphaLevel() const;
 
     void FormCreate();
-    void FormShow();
-    void FormClose();
+    void FormShow() override;
+    void FormClose() override;
     void W7ToolButton1Click();
     void lblWebSiteClick();
 
 protected:
-    void showEvent(QShowEvent* Event) override;
-    void closeEvent(QCloseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     bool eventFilter(QObject* Watched, QEvent* Event) override;
-
-private:
-    int FAlpha = 255;
 };

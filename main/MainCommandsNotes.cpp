@@ -1,6 +1,6 @@
 #include "main/UMain.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
@@ -10,10 +10,11 @@
 
 namespace {
 
-// Shows a note window modally; it frees itself and clears its reference when it closes.
-template <typename TWindow> void ShowModally(TWindow*& Reference) {
+// Shows a note window modally over the main window, its parent; it frees itself and clears
+// its reference when it closes.
+template <typename TWindow> void ShowModally(TWindow*& Reference, QWidget* Parent) {
     if (Reference == nullptr) {
-        Reference = new TWindow();
+        Reference = new TWindow(Parent);
     }
     Reference->exec();
 }
@@ -21,7 +22,7 @@ template <typename TWindow> void ShowModally(TWindow*& Reference) {
 } // namespace
 
 void TfrmManyYear::N4Click() {
-    ShowModally(frmNoteAdd);
+    ShowModally(frmNoteAdd, this);
 }
 
 void TfrmManyYear::N5Click() {
@@ -40,9 +41,9 @@ void TfrmManyYear::N5Click() {
 }
 
 void TfrmManyYear::N6Click() {
-    ShowModally(frmNoteSet);
+    ShowModally(frmNoteSet, this);
 }
 
 void TfrmManyYear::N7Click() {
-    ShowModally(frmNoteHis);
+    ShowModally(frmNoteHis, this);
 }

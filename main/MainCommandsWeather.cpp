@@ -1,6 +1,6 @@
 #include "main/UMain.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "weather/UWeather.h"
 
 #include <QAction>
@@ -32,10 +32,6 @@ void TfrmManyYear::N1Click() {
         }
         N1->setText(ShowWeather);
     }
-}
-
-void TfrmManyYear::DockWeather() {
-    frmWeather->move(x() + width(), y());
 }
 
 bool TfrmManyYear::WeatherShown() const {

@@ -2,16 +2,18 @@
 
 #include "about/UAbout.h"
 #include "calendar/UCalendar.h"
+#include "common/KeyedPicture.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
-#include "main/KeyedPicture.h"
-#include "main/MainFonts.h"
 #include "main/MonthLayout.h"
 #include "main/ResourcePicture.h"
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
+#include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
@@ -27,6 +29,8 @@
 #include "widgets/MonthGrid.h"
 #include "widgets/PictureMenu.h"
 #include "widgets/Spinner.h"
+#include "widgets/WindowFonts.h"
+#include "widgets/WindowLook.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -115,9 +119,7 @@ TfrmManyYear::~TfrmManyYear() {
 void TfrmManyYear::CreateDayPanel() {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, PanelWidth, WindowHeight);
-    W7Panel1->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    W7Panel1->SetInnerFrame(Qt::white);
+    SetPanelLook(W7Panel1);
     W7Panel1->installEventFilter(this);
 
     const QPixmap Minus =
@@ -165,7 +167,7 @@ void TfrmManyYear::CreateDayPanel() {
     ImgLunar->setGeometry(60, 216, 101, 92);
     ImgLunar->setAttribute(Qt::WA_TranslucentBackground);
 
-    RzSeparator3 = MakeSeparator(W7Panel1, 317, QColor(0xA4, 0xBB, 0xD1));
+    RzSeparator3 = MakeSeparator(W7Panel1, 317, PanelShade);
 
     const QColor Blue(0x00, 0x00, 0xFF);
     lblHolday = MakeLabel(W7Panel1, QRect(2, 328, 221, 13), QString(), SansFont(11),
@@ -186,7 +188,7 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetCellFont(SansFont(11));
     advDays->SetSelectionColor(QColor(0xF1, 0xC1, 0x5E));
     advDays->SetHeaderGradient(QColor(0xF6, 0xF9, 0xFB), QColor(0xD2, 0xDB, 0xE8));
-    advDays->SetHeaderLineColor(QColor(0xA4, 0xBB, 0xD1));
+    advDays->SetHeaderLineColor(PanelShade);
     advDays->SetDrawCellHandler(
         [this](int Col, int Row, const QRect&) { advDaysDrawCell(Col, Row); });
     advDays->SetToolTipHandler([this](int Col, int Row) {
@@ -224,6 +226,8 @@ void TfrmManyYear::CreateMenu() {
     connect(N9, &QAction::triggered, this, &TfrmManyYear::N9Click);
     connect(N2, &QAction::triggered, this, &TfrmManyYear::N2Click);
     connect(N11, &QAction::triggered, this, &TfrmManyYear::N11Click);
+    connect(&NotePopupEvents(), &TNotePopupEvents::PopupShown, this,
+            [this] { N5->setText(QStringLiteral("隐藏便签")); });
     RzMenuToolbarButton1->SetMenu(AdvPopupMenu1);
 }
 
@@ -283,14 +287,17 @@ void TfrmManyYear::FormClose() {
     frmManyYear = nullptr;
 }
 
+int TfrmManyYear::AlphaLevel() const {
+    return WindowAlpha(this);
+}
+
 void TfrmManyYear::SetAlphaLevel(int Level) {
-    FAlpha = std::clamp(Level, 0, OpaqueAlpha);
-    setWindowOpacity(FAlpha / 255.0);
+    SetWindowAlpha(this, Level);
 }
 
 void TfrmManyYear::FormKeyDown(int Key) {
-    const int Next = AlphaAfterKey(FAlpha, Key);
-    if (Next != FAlpha)
+    const int Next = AlphaAfterKey(AlphaLevel(), Key);
+    if (Next != AlphaLevel())
         SetAlphaLevel(Next);
 }
 
@@ -302,7 +309,7 @@ void TfrmManyYear::W7Panel1MouseDown(Qt::MouseButton, int X, int Y) {
 void TfrmManyYear::W7Panel1MouseUp(Qt::MouseButton Button, int X, int Y) {
     move(DraggedWindowPos(pos(), QPoint(FDownX, FDownY), QPoint(X, Y)));
     if (Button == Qt::LeftButton && frmWeather != nullptr)
-        DockWeather();
+        DockToMainWindow(frmWeather);
 }
 
 void TfrmManyYear::FillMonth(int Year, int Month) {
@@ -364,7 +371,7 @@ void TfrmManyYear::N12Click() {
         return;
     }
     if (WeatherShown())
-        DockWeather();
+        DockToMainWindow(frmWeather);
 }
 
 void TfrmManyYear::N9Click() {

@@ -86,7 +86,7 @@ public:
 
     // The window's own opacity, 0 (invisible) .. 255 (opaque). This integer is the truth:
     // what the platform reports back after setWindowOpacity is rounded and never read.
-    int AlphaLevel() const { return FAlpha; }
+    int AlphaLevel() const;
     void SetAlphaLevel(int Level);
 
     // Today's date taken once at creation.
@@ -109,9 +109,6 @@ public:
     // and zodiac picture of the day panel.
     void FillMonth(int Year, int Month);
 
-    // Puts the weather window against the main window's right edge; the weather window
-    // must exist.
-    void DockWeather();
     // True when the weather window exists and is visible (defined with the weather commands).
     bool WeatherShown() const;
 
@@ -168,7 +165,6 @@ private:
     int FDownX = 0;
     int FDownY = 0;
     bool FPanelPressed = false;
-    int FAlpha = 255;
     TNoteAlarms FAlarms;
     notes::TDueReminders FDueReminders;
     platform::TDesktopNotifier* FNotifier = nullptr;

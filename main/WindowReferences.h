@@ -1,20 +1,6 @@
 #pragma once
 
-// The process-wide references to the program's windows. Each is empty until its window
-// exists; the note windows and the About window clear theirs when they close.
+// The window references as the main window's files name them; they live with the lowest
+// layer that uses them.
 
-class TfrmManyYear;
-class TfrmNoteAdd;
-class TfrmNoteHis;
-class TfrmNoteList;
-class TfrmNoteSet;
-class TfrmWeather;
-class TfrmAbout;
-
-extern TfrmManyYear* frmManyYear;
-extern TfrmNoteAdd* frmNoteAdd;
-extern TfrmNoteHis* frmNoteHis;
-extern TfrmNoteList* frmNoteList;
-extern TfrmNoteSet* frmNoteSet;
-extern TfrmWeather* frmWeather;
-extern TfrmAbout* frmAbout;
+#include "common/WindowReferences.h"

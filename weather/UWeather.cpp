@@ -1,8 +1,9 @@
 #include "weather/UWeather.h"
 
+#include "common/KeyedPicture.h"
 #include "common/OnlineCheck.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "weather/WeatherCapture.h"
@@ -12,6 +13,8 @@
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/GradientSeparator.h"
+#include "widgets/WindowFonts.h"
+#include "widgets/WindowLook.h"
 
 #include <QEvent>
 #include <QImage>
@@ -32,14 +35,6 @@ constexpr unsigned long AfterCheckWaitMs = 220;
 const QString Caption = QStringLiteral("天气预报");
 const QString OfflineMessage = QStringLiteral("未连接到Internet，获取天气失败");
 
-QFont FontOf(const QStringList& Families, int PixelSize) {
-    QFont Font;
-    Font.setFamilies(Families);
-    Font.setPixelSize(PixelSize);
-    Font.setStyleStrategy(QFont::PreferAntialias);
-    return Font;
-}
-
 } // namespace
 
 TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
@@ -49,17 +44,12 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, ClientWidth, ClientHeight);
-    W7Panel1->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    W7Panel1->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    W7Panel1->SetInnerFrame(Qt::white);
+    SetPanelLook(W7Panel1);
 
     AdvSmoothLabel1 = new TGradientDigitLabel(W7Panel1);
     AdvSmoothLabel1->SetText(Caption);
     AdvSmoothLabel1->setGeometry(49, 0, 120, 28);
-    AdvSmoothLabel1->setFont(
-        FontOf({QStringLiteral("YouYuan"), QStringLiteral("幼圆"),
-                QStringLiteral("WenQuanYi Micro Hei"), QStringLiteral("WenQuanYi Zen Hei")},
-               27));
+    AdvSmoothLabel1->setFont(RoundFont(27));
     const QColor TitleColour = palette().color(QPalette::WindowText);
     AdvSmoothLabel1->SetGradient(TitleColour, TitleColour);
 
@@ -72,10 +62,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 
     AdvSmoothLabel2 = new QLabel(OfflineMessage, W7Panel1);
     AdvSmoothLabel2->setGeometry(13, 88, 196, 57);
-    AdvSmoothLabel2->setFont(
-        FontOf({QStringLiteral("SimSun"), QStringLiteral("宋体"), QStringLiteral("AR PL UMing CN"),
-                QStringLiteral("WenQuanYi Micro Hei")},
-               19));
+    AdvSmoothLabel2->setFont(MingFont(19));
     AdvSmoothLabel2->setWordWrap(true);
     AdvSmoothLabel2->hide();
 
@@ -92,9 +79,7 @@ TfrmWeather::TfrmWeather(QWidget* Parent) : QWidget(Parent, Qt::Window) {
 }
 
 TfrmWeather::~TfrmWeather() {
-    if (frmWeather == this) {
-        frmWeather = nullptr;
-    }
+    ClearReference(frmWeather, this);
 }
 
 void TfrmWeather::FormCreate() {
@@ -122,10 +107,8 @@ bool TfrmWeather::event(QEvent* Event) {
 }
 
 void TfrmWeather::FormShow() {
-    if (frmManyYear != nullptr) {
-        setWindowOpacity(frmManyYear->AlphaLevel() / 255.0);
-    }
-    DockToMainWindow();
+    TakeMainWindowOpacity(this);
+    DockToMainWindow(this);
     const TWeatherEndpoints Endpoints = WeatherEndpoints();
     QString Result;
     CheckOnline(Endpoints.CheckHost, Result);
@@ -155,12 +138,6 @@ void TfrmWeather::EnablePolling() {
     }
 }
 
-void TfrmWeather::DockToMainWindow() {
-    if (frmManyYear != nullptr) {
-        move(frmManyYear->x() + frmManyYear->width(), frmManyYear->y());
-    }
-}
-
 void TfrmWeather::WebBrowserDocumentComplete() {
     FPageLoaded = true;
     AdvCircularProgress1->hide();
@@ -186,6 +163,6 @@ void TfrmWeather::CaptureBrowserView(const QString& FileName) {
 void TfrmWeather::ShowSnapshot(const QString& FileName) {
     const QImage Snapshot(FileName, "BMP");
     if (!Snapshot.isNull()) {
-        ImageWeather->setPixmap(QPixmap::fromImage(WithoutBottomLeftColour(Snapshot)));
+        ImageWeather->setPixmap(QPixmap::fromImage(KeyedOutPicture(Snapshot)));
     }
 }

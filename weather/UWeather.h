@@ -41,7 +41,6 @@ public:
     void FormActivate();
     void Timer1Timer();
     void WebBrowserDocumentComplete();
-    void DockToMainWindow();
     void SnapshotWeather();
 
 protected:

@@ -8,6 +8,8 @@
 // carry a small mark of one character in its top right corner, and the tooltip handler
 // gives the text shown when the pointer rests on a cell.
 
+#include "widgets/WindowLook.h"
+
 #include <QColor>
 #include <QFont>
 #include <QPixmap>
@@ -97,7 +99,7 @@ private:
     QColor FSelectionColor{0xF1, 0xC1, 0x5E};
     QColor FHeaderTop{0xF6, 0xF9, 0xFB};
     QColor FHeaderBottom{0xD2, 0xDB, 0xE8};
-    QColor FHeaderLine{0xA4, 0xBB, 0xD1};
+    QColor FHeaderLine = PanelShade;
     QFont FHeaderFont;
     QFont FCellFont;
     DrawCellHandler FOnDrawCell;

@@ -1,5 +1,7 @@
 #include "widgets/Spinner.h"
 
+#include "widgets/WindowLook.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -9,7 +11,6 @@
 
 namespace {
 
-constexpr QColor FrameColor{0x8E, 0x9C, 0xAD};
 constexpr QColor PressedFace{0xDD, 0xE6, 0xF0};
 constexpr int ButtonWidth = 15;
 
@@ -65,7 +66,7 @@ void TSpinner::paintEvent(QPaintEvent*) {
     const auto DrawButton = [&](const QRect& Area, const QPixmap& Glyph, int Delta) {
         const bool Held = FHeldDelta == Delta && FRepeat.isActive();
         Painter.fillRect(Area.adjusted(1, 1, -1, -1), Held ? PressedFace : QColor(Qt::white));
-        Painter.setPen(FrameColor);
+        Painter.setPen(PanelFrame);
         Painter.drawRect(Area.adjusted(0, 0, -1, -1));
         if (!Glyph.isNull()) {
             const QSize Size = Glyph.deviceIndependentSize().toSize();
@@ -79,14 +80,14 @@ void TSpinner::paintEvent(QPaintEvent*) {
 
     const QRect Field(MinusRect().right() + 1, 0, PlusRect().left() - MinusRect().right() - 1,
                       height());
-    Painter.setPen(FrameColor);
+    Painter.setPen(PanelFrame);
     Painter.drawLine(Field.left(), 0, Field.right(), 0);
     Painter.drawLine(Field.left(), height() - 1, Field.right(), height() - 1);
     Painter.setPen(palette().color(QPalette::WindowText));
     Painter.setFont(font());
     Painter.drawText(Field, Qt::AlignCenter, QString::number(FValue));
     if (hasFocus()) {
-        Painter.setPen(QPen(FrameColor, 1, Qt::DotLine));
+        Painter.setPen(QPen(PanelFrame, 1, Qt::DotLine));
         Painter.drawRect(Field.adjusted(1, 2, -2, -3));
     }
 }

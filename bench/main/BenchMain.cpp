@@ -2,7 +2,7 @@
 // step of a held spinner button (one step every 100 ms).
 
 #include "main/MonthLayout.h"
-#include "main/SampleDayWindow.h"
+#include "tools/screenshots/SampleDayWindow.h"
 
 #include <QApplication>
 

@@ -3,7 +3,7 @@
 // three font roles (the Chinese sans, the Kai and the bold digits), to tell the cost of the
 // fonts apart from the cost of the calendar itself. It runs until it is ended.
 
-#include "main/MainFonts.h"
+#include "widgets/WindowFonts.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,30 +1,19 @@
 #include "notes/windows/DialogLook.h"
 
 #include "widgets/GradientPanel.h"
+#include "widgets/WindowFonts.h"
+#include "widgets/WindowLook.h"
 
 #include <QDialog>
-
-namespace {
-
-QFont DialogFont() {
-    QFont Face;
-    Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
-    Face.setPointSize(8);
-    return Face;
-}
-
-} // namespace
 
 TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size) {
     Dialog->setAttribute(Qt::WA_DeleteOnClose);
     Dialog->setWindowTitle(Title);
     Dialog->setFixedSize(Size);
-    Dialog->setFont(DialogFont());
+    Dialog->setFont(NotesFont(8));
     auto* Panel = new TGradientPanel(Dialog);
     Panel->setGeometry(Dialog->rect());
-    Panel->SetGradient(Qt::white, QColor(0xA4, 0xBB, 0xD1));
-    Panel->SetOuterFrame(QColor(0x8E, 0x9C, 0xAD));
-    Panel->SetInnerFrame(Qt::white);
+    SetPanelLook(Panel);
     return Panel;
 }
 

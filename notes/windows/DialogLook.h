@@ -12,8 +12,8 @@ inline constexpr Qt::WindowFlags DialogFlags =
     Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint;
 
 // Gives Dialog (made with DialogFlags) its title, fixed size and default font, and lets it
-// delete itself when closed. Returns the panel that fills it: a vertical gradient from white
-// to #A4BBD1 with a #8E9CAD outer frame and a white inner frame.
+// delete itself when closed. Returns the panel that fills it, in the windows' shared panel
+// look.
 TGradientPanel* SetUpDialog(QDialog* Dialog, const QString& Title, QSize Size);
 
 // A sunken line (QFrame::HLine or QFrame::VLine) at Place.

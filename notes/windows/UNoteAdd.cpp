@@ -1,15 +1,15 @@
 #include "notes/windows/UNoteAdd.h"
 
 #include "common/ErrorReport.h"
-#include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "notes/NotesError.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NoteEditing.h"
+#include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/NotesReport.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
 #include "widgets/GlassButton.h"
@@ -72,7 +72,7 @@ QLabel* Caption(QWidget* Parent, const QString& Text, const QRect& Place) {
 
 } // namespace
 
-TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签维护"), QSize(552, 269));
 
     Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
@@ -130,13 +130,6 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : QDialog(Parent, DialogFlags) {
 
 TfrmNoteAdd::~TfrmNoteAdd() {
     FormClose();
-}
-
-void TfrmNoteAdd::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
 }
 
 void TfrmNoteAdd::FormShow() {
@@ -247,9 +240,7 @@ void TfrmNoteAdd::advOKClick() {
     if (Open) {
         frmNoteList->LoadTodayNotes(FileName);
     }
-    if (frmManyYear != nullptr && frmManyYear->N5 != nullptr) {
-        frmManyYear->N5->setText(QStringLiteral("隐藏便签"));
-    }
+    emit NotePopupEvents().PopupShown();
     accept();
 }
 
@@ -257,13 +248,6 @@ void TfrmNoteAdd::advCloseClick() {
     reject();
 }
 
-void TfrmNoteAdd::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
-}
-
 void TfrmNoteAdd::FormClose() {
-    if (frmNoteAdd == this) {
-        frmNoteAdd = nullptr;
-    }
+    ClearReference(frmNoteAdd, this);
 }

@@ -4,7 +4,7 @@
 // list, deletes a note from the file at once, and on OK merges the list into the notes file
 // and shows today's notes popup.
 
-#include <QDialog>
+#include "common/SecondaryDialog.h"
 
 class QCheckBox;
 class QComboBox;
@@ -18,7 +18,7 @@ class TGlassButton;
 class TGradientPanel;
 class TReportList;
 
-class TfrmNoteAdd : public QDialog {
+class TfrmNoteAdd : public TSecondaryDialog {
     Q_OBJECT
 
 public:
@@ -42,18 +42,13 @@ public:
     TGlassButton* advOK = nullptr;
     TGlassButton* advClose = nullptr;
 
-    void FormShow();
+    void FormShow() override;
     void alvNotesSelectItem();
     void Image1Click();
     void N1Click();
     void advOKClick();
     void advCloseClick();
 
-    void done(int Result) override;
-
-protected:
-    void showEvent(QShowEvent* Event) override;
-
 private:
-    void FormClose();
+    void FormClose() override;
 };

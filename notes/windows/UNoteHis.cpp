@@ -1,19 +1,18 @@
 #include "notes/windows/UNoteHis.h"
 
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowReferences.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NotesReport.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/ReportList.h"
 
 #include <QCheckBox>
-#include <QShowEvent>
 
-TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签历史记录"), QSize(512, 377));
 
     alvNotes = NotesReportList(W7Panel1, 120, 236);
@@ -45,13 +44,6 @@ void TfrmNoteHis::FormCreate() {
     FillList(false);
 }
 
-void TfrmNoteHis::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
-}
-
 void TfrmNoteHis::FormShow() {
     TakeMainWindowOpacity(this);
     CentreOnMainWindow(this);
@@ -69,13 +61,6 @@ void TfrmNoteHis::advCloseClick() {
     reject();
 }
 
-void TfrmNoteHis::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
-}
-
 void TfrmNoteHis::FormClose() {
-    if (frmNoteHis == this) {
-        frmNoteHis = nullptr;
-    }
+    ClearReference(frmNoteHis, this);
 }

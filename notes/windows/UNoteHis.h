@@ -3,7 +3,7 @@
 // The notes history "便签历史记录": every note of every day, read-only, with a check box that
 // narrows the list to the current day.
 
-#include <QDialog>
+#include "common/SecondaryDialog.h"
 
 class QCheckBox;
 class QFrame;
@@ -11,7 +11,7 @@ class TGlassButton;
 class TGradientPanel;
 class TReportList;
 
-class TfrmNoteHis : public QDialog {
+class TfrmNoteHis : public TSecondaryDialog {
     Q_OBJECT
 
 public:
@@ -25,17 +25,12 @@ public:
     QCheckBox* advCheckToday = nullptr;
     TGlassButton* advClose = nullptr;
 
-    void FormShow();
+    void FormShow() override;
     void advCheckTodayClick();
     void advCloseClick();
 
-    void done(int Result) override;
-
-protected:
-    void showEvent(QShowEvent* Event) override;
-
 private:
     void FormCreate();
-    void FormClose();
+    void FormClose() override;
     void FillList(bool OnlyToday);
 };

@@ -1,14 +1,15 @@
 #include "notes/windows/UNoteList.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/EnsureNotesFile.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/NotesText.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/StickyNotePicture.h"
 #include "widgets/FormShape.h"
+#include "widgets/WindowFonts.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -35,10 +36,7 @@ TfrmNoteList::TfrmNoteList(QWidget* Parent)
     lblNotes->setTextFormat(Qt::PlainText);
     lblNotes->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNotes->setStyleSheet(QStringLiteral("background: transparent; color: #1F3A12;"));
-    QFont Face;
-    Face.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("WenQuanYi Micro Hei")});
-    Face.setPointSize(9);
-    lblNotes->setFont(Face);
+    lblNotes->setFont(NotesFont(9));
 
     FormCreate();
 }
@@ -76,7 +74,5 @@ void TfrmNoteList::closeEvent(QCloseEvent* Event) {
 }
 
 void TfrmNoteList::FormClose() {
-    if (frmNoteList == this) {
-        frmNoteList = nullptr;
-    }
+    ClearReference(frmNoteList, this);
 }

@@ -1,12 +1,13 @@
 #include "notes/windows/UNoteset.h"
 
 #include "common/ErrorReport.h"
-#include "main/WindowReferences.h"
+#include "common/SecondaryWindow.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/NotesError.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/NoteCorner.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
@@ -14,9 +15,7 @@
 #include "widgets/OptionGroup.h"
 #include "widgets/TrackBar.h"
 
-#include <QShowEvent>
-
-TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : QDialog(Parent, DialogFlags) {
+TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签设置"), QSize(312, 166));
 
     aorgPos = new TOptionGroup(QStringLiteral("显示位置设置"),
@@ -49,13 +48,6 @@ TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : QDialog(Parent, DialogFlags) {
 
 TfrmNoteSet::~TfrmNoteSet() {
     FormClose();
-}
-
-void TfrmNoteSet::showEvent(QShowEvent* Event) {
-    QDialog::showEvent(Event);
-    if (!Event->spontaneous()) {
-        FormShow();
-    }
 }
 
 void TfrmNoteSet::FormShow() {
@@ -105,13 +97,6 @@ void TfrmNoteSet::AdvGlassButton1Click() {
     reject();
 }
 
-void TfrmNoteSet::done(int Result) {
-    FormClose();
-    QDialog::done(Result);
-}
-
 void TfrmNoteSet::FormClose() {
-    if (frmNoteSet == this) {
-        frmNoteSet = nullptr;
-    }
+    ClearReference(frmNoteSet, this);
 }

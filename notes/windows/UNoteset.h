@@ -3,7 +3,7 @@
 // The note settings window "便签设置": the popup's corner, the reminder switch and the popup's
 // opacity step. Corner and opacity are tried out on an open popup; only Save stores them.
 
-#include <QDialog>
+#include "common/SecondaryDialog.h"
 
 class TGlassButton;
 class TGradientPanel;
@@ -12,7 +12,7 @@ class TOptionGroup;
 class TRoundedGroupBox;
 class TTrackBar;
 
-class TfrmNoteSet : public QDialog {
+class TfrmNoteSet : public TSecondaryDialog {
     Q_OBJECT
 
 public:
@@ -27,18 +27,13 @@ public:
     TGlassButton* AdvGlassButton2 = nullptr;
     TGlassButton* AdvGlassButton1 = nullptr;
 
-    void FormShow();
+    void FormShow() override;
     void LoadSettings();
     void aorgPosClick();
     void AdvTrackBar1Change();
     void AdvGlassButton2Click();
     void AdvGlassButton1Click();
 
-    void done(int Result) override;
-
-protected:
-    void showEvent(QShowEvent* Event) override;
-
 private:
-    void FormClose();
+    void FormClose() override;
 };

@@ -2,8 +2,8 @@
 #include "about/ExeInfo.h"
 #include "about/UAbout.h"
 #include "about/WebAddress.h"
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "platform/DataFolder.h"
 #include "widgets/GlassButton.h"
 

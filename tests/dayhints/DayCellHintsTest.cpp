@@ -1,12 +1,12 @@
 // The 休/班 marks of the month grid and the tooltip of a day cell in the main window.
 
 #include "main/DayCellHints.h"
-#include "main/MainFonts.h"
 #include "main/UMain.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "widgets/MonthGrid.h"
 #include "widgets/Spinner.h"
+#include "widgets/WindowFonts.h"
 
 #include <QApplication>
 #include <QFile>

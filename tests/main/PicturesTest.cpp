@@ -1,4 +1,4 @@
-#include "main/KeyedPicture.h"
+#include "common/KeyedPicture.h"
 #include "main/ResourcePicture.h"
 
 #include <QImage>

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"

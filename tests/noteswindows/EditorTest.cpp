@@ -1,6 +1,6 @@
 #include "NotesWindowsFixture.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/windows/NotesText.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"

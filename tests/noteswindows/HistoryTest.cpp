@@ -1,6 +1,6 @@
 #include "NotesWindowsFixture.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/windows/UNoteHis.h"
 #include "widgets/GlassButton.h"
 #include "widgets/ReportList.h"

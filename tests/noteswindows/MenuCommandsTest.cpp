@@ -1,9 +1,9 @@
 #include "MainWindowFixture.h"
 
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"

@@ -1,7 +1,7 @@
 #include "NotesWindowsFixture.h"
 
 #include "common/ErrorReport.h"
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"

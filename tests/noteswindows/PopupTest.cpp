@@ -1,10 +1,10 @@
 #include "NotesWindowsFixture.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/NotesText.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "widgets/FormShape.h"
 

@@ -1,8 +1,8 @@
 #include "NotesWindowsFixture.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowAlpha.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
-#include "notes/windows/SecondaryWindow.h"
 #include "notes/windows/UNoteList.h"
 #include "notes/windows/UNoteset.h"
 #include "platform/DataFolder.h"

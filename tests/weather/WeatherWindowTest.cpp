@@ -4,8 +4,8 @@
 
 #include "weather/UWeather.h"
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/IcmpEcho.h"

@@ -6,14 +6,13 @@
 #include "main/UMain.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "tools/screenshots/ScreenshotOutput.h"
 #include "widgets/MonthGrid.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QHelpEvent>
-#include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QToolTip>
@@ -25,22 +24,6 @@ namespace {
 constexpr char Notes[] = "<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表><Date2024-02-10>"
                          "<标题>给长辈拜年</标题><日期>2024-02-10 10:00</日期><提醒>是</提醒>"
                          "<内容/></Date2024-02-10></便签列表>";
-
-void Settle(int Milliseconds) {
-    QElapsedTimer Timer;
-    Timer.start();
-    while (Timer.elapsed() < Milliseconds)
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-}
-
-bool Save(const QPixmap& Picture, const QString& File) {
-    if (!Picture.save(File)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(File));
-    return true;
-}
 
 } // namespace
 
@@ -64,13 +47,13 @@ int main(int argc, char* argv[]) {
     Window.move(40, 40);
     Window.show();
     Window.FormActivate();
-    Settle(300);
+    RunEventsFor(300);
 
     QPixmap Twice(Window.size() * 2);
     Twice.setDevicePixelRatio(2);
     Window.render(&Twice);
-    if (!Save(Window.grab(), Out.filePath(QStringLiteral("holiday-marks.png"))) ||
-        !Save(Twice, Out.filePath(QStringLiteral("holiday-marks-2x.png"))))
+    if (!SavePicture(Window.grab().toImage(), Out.filePath(QStringLiteral("holiday-marks.png"))) ||
+        !SavePicture(Twice.toImage(), Out.filePath(QStringLiteral("holiday-marks-2x.png"))))
         return 1;
 
     // The pointer rests on the 10th, Saturday of the second week.
@@ -78,7 +61,7 @@ int main(int argc, char* argv[]) {
     const QPoint At = Grid.CellRect(6, 2).center();
     QHelpEvent Hover(QEvent::ToolTip, At, Grid.mapToGlobal(At));
     QApplication::sendEvent(&Grid, &Hover);
-    Settle(500);
+    RunEventsFor(500);
     // The window and the tooltip as they stand on the screen.
     QWidget* Tip = nullptr;
     for (QWidget* Shown : QApplication::topLevelWidgets())
@@ -88,12 +71,7 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "no tooltip came up\n");
         return 1;
     }
-    const QRect Both = Window.geometry().united(Tip->geometry());
-    QPixmap Picture(Both.size());
-    Picture.fill(Qt::transparent);
-    QPainter Painter(&Picture);
-    Painter.drawPixmap(Window.pos() - Both.topLeft(), Window.grab());
-    Painter.drawPixmap(Tip->pos() - Both.topLeft(), Tip->grab());
-    Painter.end();
-    return Save(Picture, Out.filePath(QStringLiteral("day-tooltip.png"))) ? 0 : 1;
+    return SavePicture(TwoWindows(Window, *Tip), Out.filePath(QStringLiteral("day-tooltip.png")))
+               ? 0
+               : 1;
 }

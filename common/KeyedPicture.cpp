@@ -1,4 +1,4 @@
-#include "main/KeyedPicture.h"
+#include "common/KeyedPicture.h"
 
 QImage KeyedOutPicture(const QImage& Picture) {
     if (Picture.isNull())

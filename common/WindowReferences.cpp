@@ -1,6 +1,6 @@
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 
-TfrmManyYear* frmManyYear = nullptr;
+QWidget* frmManyYear = nullptr;
 TfrmNoteAdd* frmNoteAdd = nullptr;
 TfrmNoteHis* frmNoteHis = nullptr;
 TfrmNoteList* frmNoteList = nullptr;

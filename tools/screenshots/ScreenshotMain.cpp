@@ -1,7 +1,8 @@
 // Renders the main window on a fixed day (2012-10-08 10:08:08) into <folder>/main-window.png
 // and its popup menu into <folder>/main-menu.png.
 
-#include "main/SampleDayWindow.h"
+#include "tools/screenshots/SampleDayWindow.h"
+#include "tools/screenshots/ScreenshotOutput.h"
 #include "widgets/PictureMenu.h"
 
 #include <QApplication>
@@ -27,11 +28,9 @@ int main(int argc, char* argv[]) {
         {Out.filePath("main-window.png"), Window.grab()},
         {Out.filePath("main-menu.png"), Window.AdvPopupMenu1->grab()}};
     for (const auto& [File, Picture] : Shots) {
-        if (!Picture.save(File)) {
-            std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
+        if (!SavePicture(Picture.toImage(), File)) {
             return 1;
         }
-        std::printf("%s\n", qPrintable(File));
     }
     return 0;
 }

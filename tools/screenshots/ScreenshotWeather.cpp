@@ -2,10 +2,11 @@
 // (the forecast page served on 127.0.0.1 and captured by the helper) and
 // <folder>/weather-offline.png (no echo reply: the offline message and the busy indicator).
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "tools/screenshots/ScreenshotOutput.h"
 #include "weather/UWeather.h"
 #include "weather/WeatherEndpoints.h"
 #include "weather/loopback/EchoStandIn.h"
@@ -15,38 +16,9 @@
 #include <QDeadlineTimer>
 #include <QDir>
 #include <QLabel>
-#include <QPainter>
 #include <QTemporaryDir>
 
 #include <cstdio>
-
-namespace {
-
-void RunEventsFor(int Milliseconds) {
-    QDeadlineTimer Deadline(Milliseconds);
-    while (!Deadline.hasExpired()) {
-        QApplication::processEvents(QEventLoop::AllEvents, 20);
-    }
-}
-
-// Both windows as they stand on the screen, side by side.
-bool SaveDocked(TfrmManyYear& Main, const QString& File) {
-    const QRect Both = Main.frameGeometry().united(frmWeather->frameGeometry());
-    QImage Picture(Both.size(), QImage::Format_ARGB32);
-    Picture.fill(Qt::transparent);
-    QPainter Painter(&Picture);
-    Painter.drawPixmap(Main.pos() - Both.topLeft(), Main.grab());
-    Painter.drawPixmap(frmWeather->pos() - Both.topLeft(), frmWeather->grab());
-    Painter.end();
-    if (!Picture.save(File)) {
-        std::fprintf(stderr, "cannot write %s\n", qPrintable(File));
-        return false;
-    }
-    std::printf("%s\n", qPrintable(File));
-    return true;
-}
-
-} // namespace
 
 int main(int argc, char* argv[]) {
     if (argc < 2) {
@@ -71,7 +43,8 @@ int main(int argc, char* argv[]) {
     AnswerEcho(false);
     Main.N1Click();
     RunEventsFor(300);
-    if (!SaveDocked(Main, Out.filePath(QStringLiteral("weather-offline.png")))) {
+    if (!SavePicture(TwoWindows(Main, *frmWeather),
+                     Out.filePath(QStringLiteral("weather-offline.png")))) {
         return 1;
     }
 
@@ -87,7 +60,8 @@ int main(int argc, char* argv[]) {
         return 1;
     }
     RunEventsFor(100);
-    const bool Saved = SaveDocked(Main, Out.filePath(QStringLiteral("weather-online.png")));
+    const bool Saved = SavePicture(TwoWindows(Main, *frmWeather),
+                                   Out.filePath(QStringLiteral("weather-online.png")));
     delete frmWeather;
     return Saved ? 0 : 1;
 }

@@ -1,0 +1,6 @@
+#include "notes/windows/NotePopupEvents.h"
+
+TNotePopupEvents& NotePopupEvents() {
+    static TNotePopupEvents Events;
+    return Events;
+}
