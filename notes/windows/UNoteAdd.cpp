@@ -10,6 +10,7 @@
 #include "notes/windows/NoteEditing.h"
 #include "notes/windows/NotesReport.h"
 #include "notes/windows/SecondaryWindow.h"
+#include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
 #include "widgets/GlassButton.h"
@@ -238,12 +239,9 @@ void TfrmNoteAdd::advOKClick() {
     }
     // A new popup reads today's notes as it is made; an open one reads them again.
     const bool Open = frmNoteList != nullptr;
-    if (!Open) {
-        frmNoteList = new TfrmNoteList();
-    }
-    frmNoteList->show();
+    TfrmNoteList& Popup = ShowTodayPopup();
     if (Open) {
-        frmNoteList->LoadTodayNotes(FileName);
+        Popup.LoadTodayNotes(FileName);
     }
     if (frmManyYear != nullptr && frmManyYear->N5 != nullptr) {
         frmManyYear->N5->setText(QStringLiteral("隐藏便签"));
