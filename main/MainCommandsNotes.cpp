@@ -1,6 +1,7 @@
 #include "main/UMain.h"
 
 #include "common/WindowReferences.h"
+#include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
@@ -27,10 +28,7 @@ void TfrmManyYear::N4Click() {
 
 void TfrmManyYear::N5Click() {
     if (N5->text() == QStringLiteral("显示便签")) {
-        if (frmNoteList == nullptr) {
-            frmNoteList = new TfrmNoteList();
-        }
-        frmNoteList->show();
+        ShowTodayPopup();
         N5->setText(QStringLiteral("隐藏便签"));
     } else if (N5->text() == QStringLiteral("隐藏便签")) {
         if (frmNoteList != nullptr) {

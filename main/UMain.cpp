@@ -14,6 +14,7 @@
 #include "main/WindowHandling.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NotePopupEvents.h"
+#include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
@@ -53,7 +54,6 @@ constexpr int PanelWidth = 221;
 constexpr int ColWidth = 58;
 constexpr int HeaderHeight = 27;
 constexpr int DayRowHeight = 50;
-constexpr int NoteAlarmIntervalMs = 1000;
 
 const QColor TodayMark(0xFF, 0x00, 0x00);
 const QColor WeekendHeader(0xDD, 0xA0, 0xDD);
@@ -91,7 +91,7 @@ void SetTextColor(QWidget* Widget, const QColor& Color) {
 
 } // namespace
 
-TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window), FAlarms(NoteAlarmSlots) {
+TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window) {
     frmManyYear = this;
     setWindowFlag(Qt::FramelessWindowHint);
     setWindowTitle(QStringLiteral("万年历"));
@@ -104,10 +104,7 @@ TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window), FAlar
     CreateGrid();
     CreateMenu();
     CreateTrayIcon();
-    tNoteAlarm = new QTimer(this);
-    tNoteAlarm->setInterval(NoteAlarmIntervalMs);
-    connect(tNoteAlarm, &QTimer::timeout, this, &TfrmManyYear::tNoteAlarmTimer);
-    ConnectReminderServices();
+    tNoteAlarm = new TNoteAlarmClock(this);
     FormCreate();
 }
 
@@ -272,7 +269,7 @@ void TfrmManyYear::FormCreate() {
     AdvSLDate->SetText(Q(TodayDayText(Today)));
 
     RzClockStatus1->SetTextSource([] { return Q(FormatDateTime("hh:nn:ss", platform::Now())); });
-    tNoteAlarm->start();
+    tNoteAlarm->Start();
 }
 
 void TfrmManyYear::FormActivate() {

@@ -3,8 +3,6 @@
 // The main window "万年历": the day panel on the left, the month grid on the right, the
 // popup menu of commands, the tray icon and the note alarm.
 
-#include "notes/DueReminders.h"
-
 #include <QPointer>
 #include <QWidget>
 
@@ -16,26 +14,15 @@ class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QSystemTrayIcon;
-class QTimer;
 class TClockLabel;
 class TGradientDigitLabel;
 class TGradientPanel;
 class TGradientSeparator;
 class TMenuButton;
 class TMonthGrid;
+class TNoteAlarmClock;
 class TPictureMenu;
 class TSpinner;
-namespace platform {
-class TDesktopNotifier;
-}
-
-// One reminder of today's notes: the note's title (empty: the slot holds no alarm) and its
-// date text, compared with the current minute written "yyyy-mm-dd hh:nn".
-using TNoteAlarm = notes::TNoteAlarm;
-
-// The alarm slots: exactly ten, slot k for the k-th note of today.
-using TNoteAlarms = std::vector<TNoteAlarm>;
-inline constexpr int NoteAlarmSlots = 10;
 
 class TfrmManyYear : public QWidget {
     Q_OBJECT
@@ -82,7 +69,7 @@ public:
     QSystemTrayIcon* RzTrayIcon1 = nullptr;
 
     // Checks today's reminders once a second, from creation to the end.
-    QTimer* tNoteAlarm = nullptr;
+    TNoteAlarmClock* tNoteAlarm = nullptr;
 
     // The window's own opacity, 0 (invisible) .. 255 (opaque). This integer is the truth:
     // what the platform reports back after setWindowOpacity is rounded and never read.
@@ -94,9 +81,6 @@ public:
     int TodayMonth() const { return FTodayMonth; }
     int TodayDay() const { return FTodayDay; }
     bool Creating() const { return FCreating; }
-
-    // The alarm slots as the last tick left them.
-    const TNoteAlarms& NoteAlarms() const { return FAlarms; }
 
     void FormCreate();
     void FormActivate();
@@ -115,11 +99,6 @@ public:
     // Brings the program back from the tray or from a minimised state.
     void RestoreApplication();
 
-    // Refills the alarm slots from the notes file; false when reading failed on the way.
-    bool LoadTodayAlarms(const std::string& FileName);
-    // Shakes a window in place for about 1.3 s, letting pending events run meanwhile.
-    void ShakeForm(QWidget* Form);
-
 public slots:
     void N12Click();
     void N1Click();
@@ -133,7 +112,6 @@ public slots:
 
     void rsYearChange();
     void rsMonthChange();
-    void tNoteAlarmTimer();
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
@@ -149,12 +127,6 @@ private:
     void advDaysDrawCell(int ACol, int ARow);
     void RzTrayIcon1Activated(int Reason);
     void HideToTray();
-    // The reminders' ways beyond the popup: a desktop notification for each reminder when it
-    // first comes, whose click brings up the popup, and a tick as soon as the system resumes.
-    void ConnectReminderServices();
-    void AnnounceReminders(const std::string& FileName,
-                           const std::vector<notes::TDueReminder>& Due);
-    void ShowNotesFromNotice();
 
     int FTodayYear = 0;
     int FTodayMonth = 0;
@@ -165,9 +137,6 @@ private:
     int FDownX = 0;
     int FDownY = 0;
     bool FPanelPressed = false;
-    TNoteAlarms FAlarms;
-    notes::TDueReminders FDueReminders;
-    platform::TDesktopNotifier* FNotifier = nullptr;
     std::string FZodiacShown;
     // The windows hidden with the main window by minimising to the tray.
     std::vector<QPointer<QWidget>> FHiddenToTray;

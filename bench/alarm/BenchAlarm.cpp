@@ -10,6 +10,7 @@
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
+#include "notes/windows/NoteAlarmClock.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 
@@ -41,7 +42,7 @@ struct TAlarmBench {
         WriteTenYearNotes(BenchNow());
         platform::SetClock(BenchNow);
         Main = new TfrmManyYear();
-        Main->tNoteAlarm->stop();
+        Main->tNoteAlarm->Stop();
         // After the main window's start-up read, which found no settings file.
         notes::NoteAlarmOn = 1;
     }
@@ -54,13 +55,14 @@ struct TAlarmBench {
 
 void BM_TickUnchangedFile(benchmark::State& State) {
     TAlarmBench Bench;
-    Bench.Main->tNoteAlarmTimer();
+    Bench.Main->tNoteAlarm->Tick();
     for (auto _ : State) {
-        Bench.Main->tNoteAlarmTimer();
+        Bench.Main->tNoteAlarm->Tick();
     }
+    const notes::TNoteAlarms& Alarms = Bench.Main->tNoteAlarm->Alarms();
     State.counters["reminders"] = static_cast<double>(
-        std::count_if(Bench.Main->NoteAlarms().begin(), Bench.Main->NoteAlarms().end(),
-                      [](const TNoteAlarm& Alarm) { return !Alarm.Title.empty(); }));
+        std::count_if(Alarms.begin(), Alarms.end(),
+                      [](const notes::TNoteAlarm& Alarm) { return !Alarm.Title.empty(); }));
 }
 BENCHMARK(BM_TickUnchangedFile)->Unit(benchmark::kMicrosecond);
 
@@ -74,7 +76,7 @@ void BM_TickChangedFile(benchmark::State& State) {
         Stamp += std::chrono::seconds(1);
         std::filesystem::last_write_time(File, Stamp);
         State.ResumeTiming();
-        Bench.Main->tNoteAlarmTimer();
+        Bench.Main->tNoteAlarm->Tick();
     }
 }
 BENCHMARK(BM_TickChangedFile)->Unit(benchmark::kMillisecond);

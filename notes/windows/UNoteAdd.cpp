@@ -10,6 +10,7 @@
 #include "notes/windows/NoteEditing.h"
 #include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/NotesReport.h"
+#include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
 #include "widgets/GlassButton.h"
@@ -233,12 +234,9 @@ void TfrmNoteAdd::advOKClick() {
     }
     // A new popup reads today's notes as it is made; an open one reads them again.
     const bool Open = frmNoteList != nullptr;
-    if (!Open) {
-        frmNoteList = new TfrmNoteList();
-    }
-    frmNoteList->show();
+    TfrmNoteList& Popup = ShowTodayPopup();
     if (Open) {
-        frmNoteList->LoadTodayNotes(FileName);
+        Popup.LoadTodayNotes(FileName);
     }
     emit NotePopupEvents().PopupShown();
     accept();

@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "main/UMain.h"
+#include "notes/windows/NoteAlarmClock.h"
 
 #include <QMoveEvent>
 #include <QTimer>
@@ -15,7 +16,7 @@ bool TMoveRecorder::eventFilter(QObject* Watched, QEvent* Event) {
 void TMainWindowTest::SetUp() {
     TNotesWindowsTest::SetUp();
     Main = new TfrmManyYear();
-    Main->tNoteAlarm->stop();
+    Main->tNoteAlarm->Stop();
 }
 
 void TMainWindowTest::TearDown() {

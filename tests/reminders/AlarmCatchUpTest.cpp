@@ -1,7 +1,7 @@
 #include "BusEnvironment.h"
 #include "ReminderNoticeFixture.h"
 
-#include "main/WindowReferences.h"
+#include "common/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/UNoteList.h"
 

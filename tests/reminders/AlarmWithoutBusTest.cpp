@@ -2,9 +2,10 @@
 
 #include "MainWindowFixture.h"
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
+#include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/UNoteList.h"
 
 #include <QApplication>
@@ -42,7 +43,7 @@ TEST_F(AlarmWithoutBusTest, AReminderShowsThePopupAndNothingIsReported) {
     notes::NoteAlarmOn = 1;
     SaveToday({{"开会", "2024-05-01 14:00", true, "三楼会议室"}});
     SetNow(2024, 5, 1, 14, 0, 0);
-    Main->tNoteAlarmTimer();
+    Main->tNoteAlarm->Tick();
     QApplication::processEvents();
 
     EXPECT_TRUE(frmNoteList != nullptr && frmNoteList->isVisible());

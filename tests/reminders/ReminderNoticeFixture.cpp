@@ -2,16 +2,17 @@
 
 #include "BusEnvironment.h"
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
+#include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/UNoteList.h"
 
-#include <QApplication>
 #include <QTest>
 
 namespace {
 
 constexpr int NotificationWaitMs = 10000;
+constexpr int ShakeWaitMs = 10000;
 
 } // namespace
 
@@ -31,8 +32,8 @@ void TReminderNoticeTest::TearDown() {
 
 void TReminderNoticeTest::TickAt(int Hour, int Minute, int Second) {
     SetNow(2024, 5, 1, Hour, Minute, Second);
-    Main->tNoteAlarmTimer();
-    QApplication::processEvents();
+    Main->tNoteAlarm->Tick();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Main->tNoteAlarm->Shaking(); }, ShakeWaitMs));
 }
 
 bool TReminderNoticeTest::NotificationsArrive(std::size_t Count) const {

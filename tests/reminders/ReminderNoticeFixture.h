@@ -1,7 +1,8 @@
 #pragma once
 
 // A main window on the test's own session bus, with the test's notification service on it,
-// and ticks of the note alarm at chosen times of 1 May 2024.
+// and ticks of the note alarm at chosen times of 1 May 2024, each waiting for the popup's
+// shake to end.
 
 #include "FakeNotifications.h"
 #include "MainWindowFixture.h"

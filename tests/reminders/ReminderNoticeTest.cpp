@@ -1,8 +1,8 @@
 #include "BusEnvironment.h"
 #include "ReminderNoticeFixture.h"
 
+#include "common/WindowReferences.h"
 #include "main/UMain.h"
-#include "main/WindowReferences.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/UNoteList.h"
 

@@ -6,6 +6,7 @@
 
 #include "common/WindowReferences.h"
 #include "main/UMain.h"
+#include "notes/windows/NoteAlarmClock.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
 #include "platform/IcmpEcho.h"
@@ -49,7 +50,7 @@ protected:
         SetWeatherEndpoints({QStringLiteral("127.0.0.1"), Service.Host(),
                              QStringLiteral(RUXA_TEST_CAPTURE_PROGRAM)});
         Main = new TfrmManyYear;
-        Main->tNoteAlarm->stop();
+        Main->tNoteAlarm->Stop();
         Main->move(100, 60);
         Main->show();
     }
