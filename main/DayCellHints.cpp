@@ -1,7 +1,6 @@
 #include "main/DayCellHints.h"
 
 #include "calendar/HolidayFiles.h"
-#include "calendar/UCalendar.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
 #include "notes/UNotesFile.h"
@@ -20,12 +19,6 @@ const QColor WorkDayMark(0x50, 0x50, 0x50);
 const THolidayTable& Holidays() {
     static const THolidaysRead Read = ReadHolidayFiles();
     return Read.Table;
-}
-
-// The day of the month in the cell, or 0.
-int DayInCell(int Year, int Month, int Col, int Row) {
-    const int Day = (Row - 1) * WeekDays + Col + 2 - GetWeekDay(Year, Month, 1);
-    return Day >= 1 && Day <= GetMonthDays(Year, Month) ? Day : 0;
 }
 
 } // namespace

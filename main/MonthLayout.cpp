@@ -16,12 +16,25 @@ std::string DayCellText(int Year, int Month, int Day) {
            SolarTermName(EncodeDate(Year, Month, Day));
 }
 
+namespace {
+
+int FirstColumn(int Year, int Month) {
+    return GetWeekDay(Year, Month, 1) - 1;
+}
+
+} // namespace
+
 TMonthLayout LayOutMonth(int Year, int Month) {
     TMonthLayout Layout;
-    Layout.FirstCol = GetWeekDay(Year, Month, 1) - 1;
+    Layout.FirstCol = FirstColumn(Year, Month);
     Layout.Last = GetMonthDays(Year, Month);
     for (int Day = 1; Day <= Layout.Last; ++Day)
         Layout.Cells[static_cast<std::size_t>(Layout.FirstCol + Day - 1)] =
             DayCellText(Year, Month, Day);
     return Layout;
+}
+
+int DayInCell(int Year, int Month, int Col, int Row) {
+    const int Day = (Row - 1) * WeekDays + Col - FirstColumn(Year, Month) + 1;
+    return Day >= 1 && Day <= GetMonthDays(Year, Month) ? Day : 0;
 }

@@ -20,3 +20,6 @@ struct TMonthLayout {
 // Year 1901 .. 2050, month 1 .. 12.
 std::string DayCellText(int Year, int Month, int Day);
 TMonthLayout LayOutMonth(int Year, int Month);
+// The day of the month in week row 1 .. 6, column 0 .. 6 of that lay-out, or 0 for a cell
+// without a day.
+int DayInCell(int Year, int Month, int Col, int Row);

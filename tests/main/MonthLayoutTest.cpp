@@ -14,7 +14,7 @@ struct TMonthShape {
 class MonthShapeTest : public testing::TestWithParam<TMonthShape> {};
 
 // Every cell before day 1 and after the last day is empty; every other cell starts with its
-// own day number followed by a carriage return.
+// own day number followed by a carriage return, and the cell tells that day back.
 TEST_P(MonthShapeTest, DaysFillTheirCellsAndNothingElse) {
     const TMonthShape& Shape = GetParam();
     const TMonthLayout Layout = LayOutMonth(Shape.Year, Shape.Month);
@@ -23,7 +23,11 @@ TEST_P(MonthShapeTest, DaysFillTheirCellsAndNothingElse) {
     for (int Index = 0; Index < MonthWeeks * WeekDays; ++Index) {
         const int Day = Index - Shape.FirstCol + 1;
         const std::string& Text = Layout.Cells[static_cast<std::size_t>(Index)];
-        if (Day < 1 || Day > Shape.Last)
+        const bool HasDay = Day >= 1 && Day <= Shape.Last;
+        EXPECT_EQ(DayInCell(Shape.Year, Shape.Month, Index % WeekDays, Index / WeekDays + 1),
+                  HasDay ? Day : 0)
+            << "cell " << Index;
+        if (!HasDay)
             EXPECT_EQ(Text, "") << "cell " << Index;
         else
             EXPECT_EQ(Text.substr(0, Text.find('\r') + 1), std::to_string(Day) + '\r')
