@@ -8,6 +8,6 @@
 #include <string>
 #include <vector>
 
-// None when the notes file cannot be read; the notes before a fault when it is damaged.
+// None when the notes file cannot be read or does not parse.
 std::vector<TNoteHeading> DayNoteHeadings(const std::string& NotesFile, int Year, int Month,
                                           int Day);

@@ -189,19 +189,21 @@ TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today) {
     return Result;
 }
 
+TNotesRead ReadNotesOf(const std::string& FileName, const TDaySelection& Selection) {
+    const std::optional<std::string> Bytes = ReadBytes(FileName);
+    return Bytes ? ReadNotesFrom(*Bytes, Selection) : TNotesRead{};
+}
+
 TNotesRead LoadNotes(const std::string& FileName, bool OnlyToday) {
     TDaySelection Selection;
     if (OnlyToday) {
         Selection.Today = TodayDayName();
     }
-    const std::optional<std::string> Bytes = ReadBytes(FileName);
-    return Bytes ? ReadNotesFrom(*Bytes, Selection) : TNotesRead{};
+    return ReadNotesOf(FileName, Selection);
 }
 
 TNotesRead ReadTodayNotes(const std::string& FileName) {
-    const TDaySelection Selection{TodayDayName(), true};
-    const std::optional<std::string> Bytes = ReadBytes(FileName);
-    return Bytes ? ReadNotesFrom(*Bytes, Selection) : TNotesRead{};
+    return ReadNotesOf(FileName, {TodayDayName(), true});
 }
 
 TAlarmsRead ReadTodayAlarms(const std::string& FileName) {

@@ -1,7 +1,7 @@
 #pragma once
 
 // The reading rule that LoadNotes, ReadTodayNotes and ReadTodayAlarms share, on bytes
-// already in memory.
+// already in memory or on a file read whole.
 
 #include "notes/UNotesFile.h"
 
@@ -20,6 +20,8 @@ struct TDaySelection {
 };
 
 TNotesRead ReadNotesFrom(std::string_view Bytes, const TDaySelection& Selection);
+// The same, read from the file; a file that cannot be read gives no notes and Ok false.
+TNotesRead ReadNotesOf(const std::string& FileName, const TDaySelection& Selection);
 
 // One day of the file: its element name and the notes of every element of that name.
 struct TDayNotes {
