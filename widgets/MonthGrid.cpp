@@ -1,5 +1,8 @@
 #include "widgets/MonthGrid.h"
 
+#include "widgets/AccessibleControls.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -32,6 +35,7 @@ TMonthGrid::TMonthGrid(int ColCount, int RowCount, int FixedRows, QWidget* Paren
       FCells(static_cast<std::size_t>(ColCount * RowCount)), FSelRow(FixedRows) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallControlAccessibility();
 }
 
 void TMonthGrid::SetColWidth(int Col, int Width) {
@@ -90,6 +94,25 @@ void TMonthGrid::SetSelected(int Col, int Row) {
     FSelCol = std::clamp(Col, 0, FColCount - 1);
     FSelRow = std::clamp(Row, FFixedRows, FRowCount - 1);
     update();
+    if (hasFocus())
+        AnnounceSelected();
+}
+
+QString TMonthGrid::CellName(int Col, int Row) const {
+    if (FOnName)
+        return FOnName(Col, Row);
+    return Cell(Col, Row).split(QChar(u'\r'), Qt::SkipEmptyParts).join(QChar(u' '));
+}
+
+void TMonthGrid::AnnounceSelected() {
+    QAccessibleEvent Focus(this, QAccessible::Focus);
+    Focus.setChild(Index(FSelCol, FSelRow));
+    QAccessible::updateAccessibility(&Focus);
+}
+
+void TMonthGrid::focusInEvent(QFocusEvent* Event) {
+    QWidget::focusInEvent(Event);
+    AnnounceSelected();
 }
 
 void TMonthGrid::SetBackground(const QPixmap& Picture) {
@@ -212,6 +235,10 @@ void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
 }
 
 void TMonthGrid::keyPressEvent(QKeyEvent* Event) {
+    if (FOnKey && FOnKey(Event->key())) {
+        Event->accept();
+        return;
+    }
     switch (Event->key()) {
     case Qt::Key_Left:
         SetSelected(FSelCol - 1, FSelRow);
