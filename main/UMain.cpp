@@ -44,6 +44,7 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -464,6 +465,11 @@ void TfrmManyYear::RestoreApplication() {
         if (Window && Window != this)
             Window->show();
     FHiddenToTray.clear();
+    // A window minimised once and given back by the window manager can keep the minimised
+    // state in its platform window while the widget has dropped it; showNormal would then
+    // map it minimised, and minimising with a tray hides it again at once.
+    if (QWindow* Handle = windowHandle())
+        Handle->setWindowStates(Handle->windowStates() & ~Qt::WindowMinimized);
     showNormal();
     raise();
     activateWindow();

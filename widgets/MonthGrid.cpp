@@ -112,7 +112,13 @@ void TMonthGrid::AnnounceSelected() {
 
 void TMonthGrid::focusInEvent(QFocusEvent* Event) {
     QWidget::focusInEvent(Event);
+    update();
     AnnounceSelected();
+}
+
+void TMonthGrid::focusOutEvent(QFocusEvent* Event) {
+    QWidget::focusOutEvent(Event);
+    update();
 }
 
 void TMonthGrid::SetBackground(const QPixmap& Picture) {
@@ -223,6 +229,12 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
             DrawCellText(Painter, Area, Cell.Text);
             DrawCellMark(Painter, Area, Cell);
         }
+    }
+    if (hasFocus()) {
+        // The focus mark: a dotted frame inside the selected cell, over a today mark too.
+        Painter.setPen(QPen(Text, 1, Qt::DotLine));
+        Painter.setBrush(Qt::NoBrush);
+        Painter.drawRect(CellRect(FSelCol, FSelRow).adjusted(2, 2, -3, -3));
     }
 }
 
