@@ -21,9 +21,6 @@ QList<QImage> IconPictures() {
 } // namespace
 
 TProgramTray::TProgramTray(QObject* Parent) : QObject(Parent) {
-    // Asked before Qt's own tray looks at the bus: Qt decides once, at its first icon, whether
-    // its icons go to a watcher, and an icon made while no watcher is there stays an XEmbed one.
-    const bool WatcherAtStart = platform::TStatusNotifierItem::WatcherPresent();
     FItem =
         new platform::TStatusNotifierItem(QStringLiteral("ruxa-calendar"), QStringLiteral("万年历"),
                                           QStringLiteral("ruxa-calendar"), IconPictures(), this);
@@ -31,10 +28,17 @@ TProgramTray::TProgramTray(QObject* Parent) : QObject(Parent) {
             &TProgramTray::RestoreRequested);
     connect(FItem, &platform::TStatusNotifierItem::ContextMenuRequested, this,
             [this](int X, int Y) { emit MenuRequested(QPoint(X, Y)); });
-    if (WatcherAtStart)
-        return;
+    connect(FItem, &platform::TStatusNotifierItem::BusReached, this, [this](bool WatcherPresent) {
+        // Qt decides once, at its first icon, whether its icons go to a watcher; an icon made
+        // while no watcher is there stays an XEmbed one, and none is made where the item serves.
+        if (!WatcherPresent)
+            CreateXEmbedIcon();
+    });
+}
 
+void TProgramTray::CreateXEmbedIcon() {
     FXEmbed = new QSystemTrayIcon(QIcon(IconFile), this);
+    FXEmbed->setToolTip(FToolTip);
     connect(FXEmbed, &QSystemTrayIcon::activated, this,
             [this](QSystemTrayIcon::ActivationReason Reason) {
                 if (Reason == QSystemTrayIcon::DoubleClick)
@@ -45,7 +49,7 @@ TProgramTray::TProgramTray(QObject* Parent) : QObject(Parent) {
     connect(FItem, &platform::TStatusNotifierItem::HostedChanged, this,
             &TProgramTray::FollowItemHost);
     // Shown even without a tray: the icon docks by itself once a tray appears.
-    FXEmbed->show();
+    FXEmbed->setVisible(!FItem->Hosted());
 }
 
 bool TProgramTray::Shown() const {

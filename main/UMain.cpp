@@ -22,6 +22,7 @@
 #include "notes/windows/UNoteset.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "platform/x11/WindowStartState.h"
 #include "weather/UWeather.h"
 #include "widgets/ClockLabel.h"
 #include "widgets/GradientDigitLabel.h"
@@ -44,7 +45,6 @@
 #include <QScreen>
 #include <QSignalBlocker>
 #include <QTimer>
-#include <QWindow>
 
 #include <algorithm>
 
@@ -121,6 +121,7 @@ void TfrmManyYear::CreateDayPanel() {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, PanelWidth, WindowHeight);
     SetPanelLook(W7Panel1);
+    W7Panel1->setAccessibleName(QStringLiteral("今天"));
     W7Panel1->installEventFilter(this);
 
     const QPixmap Minus =
@@ -159,6 +160,7 @@ void TfrmManyYear::CreateDayPanel() {
 
     RzClockStatus1 = new TClockLabel(W7Panel1);
     RzClockStatus1->setGeometry(43, 139, 145, 43);
+    RzClockStatus1->setAccessibleName(QStringLiteral("时钟"));
     RzClockStatus1->setFont(SansFont(32, true));
 
     RzSeparator2 = MakeSeparator(W7Panel1, 183, QColor());
@@ -465,11 +467,10 @@ void TfrmManyYear::RestoreApplication() {
         if (Window && Window != this)
             Window->show();
     FHiddenToTray.clear();
-    // A window minimised once and given back by the window manager can keep the minimised
-    // state in its platform window while the widget has dropped it; showNormal would then
-    // map it minimised, and minimising with a tray hides it again at once.
-    if (QWindow* Handle = windowHandle())
-        Handle->setWindowStates(Handle->windowStates() & ~Qt::WindowMinimized);
+    // Minimised by the program once (without a tray) and given back by the window manager,
+    // the window still asks X11 to come up minimised; it is shown normal.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        platform::SetNormalStartState(winId());
     showNormal();
     raise();
     activateWindow();

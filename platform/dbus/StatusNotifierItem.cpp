@@ -1,5 +1,7 @@
 #include "platform/dbus/StatusNotifierItem.h"
 
+#include "platform/dbus/BusReach.h"
+
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -9,10 +11,11 @@
 #include <QDBusObjectPath>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
-#include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QDBusVirtualObject>
 #include <QVariantMap>
+
+#include <memory>
 
 namespace platform::sni {
 
@@ -72,6 +75,8 @@ const QString WatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
 const QString WatcherPath = QStringLiteral("/StatusNotifierWatcher");
 const QString ItemInterface = QStringLiteral("org.kde.StatusNotifierItem");
 const QString ItemPath = QStringLiteral("/StatusNotifierItem");
+const QString BusService = QStringLiteral("org.freedesktop.DBus");
+const QString BusPath = QStringLiteral("/org/freedesktop/DBus");
 const QString PropertiesInterface = QStringLiteral("org.freedesktop.DBus.Properties");
 
 const char* const ItemIntrospection = R"xml(<interface name="org.kde.StatusNotifierItem">
@@ -214,49 +219,52 @@ TStatusNotifierItem::TStatusNotifierItem(const QString& Id, const QString& Title
     FObject->ToolTip.IconName = IconName;
     FObject->ToolTip.Title = Title;
 
-    QDBusConnection Bus = QDBusConnection::sessionBus();
-    if (!Bus.isConnected())
-        return;
-    Bus.registerVirtualObject(ItemPath, FObject.get());
-    Bus.registerService(ServiceName());
-
-    auto* Watcher = new QDBusServiceWatcher(WatcherService, Bus,
-                                            QDBusServiceWatcher::WatchForRegistration |
-                                                QDBusServiceWatcher::WatchForUnregistration,
-                                            this);
-    connect(Watcher, &QDBusServiceWatcher::serviceRegistered, this,
-            &TStatusNotifierItem::OfferToWatcher);
-    connect(Watcher, &QDBusServiceWatcher::serviceUnregistered, this, [this] {
-        FRegistered = false;
-        SetHosted(false);
-    });
-    Bus.connect(QString(), WatcherPath, WatcherService,
-                QStringLiteral("StatusNotifierHostRegistered"), this, SLOT(HostRegistered()));
-    Bus.connect(QString(), WatcherPath, WatcherService,
-                QStringLiteral("StatusNotifierHostUnregistered"), this, SLOT(HostUnregistered()));
-    if (WatcherPresent())
-        OfferToWatcher();
+    // Publishing and the subscriptions wait on the bus: they run on the bus's own thread.
+    auto WatcherAtStart = std::make_shared<bool>(false);
+    TBusObject* const Object = FObject.get();
+    ReachBus(
+        QDBusConnection::SessionBus, this,
+        [this, Object, WatcherAtStart](QDBusConnection& Bus) {
+            Bus.registerVirtualObject(ItemPath, Object);
+            Bus.registerService(ServiceName());
+            Bus.connect(BusService, BusPath, BusService, QStringLiteral("NameOwnerChanged"),
+                        {WatcherService}, QString(), this,
+                        SLOT(WatcherOwnerChanged(QString, QString, QString)));
+            Bus.connect(QString(), WatcherPath, WatcherService,
+                        QStringLiteral("StatusNotifierHostRegistered"), this,
+                        SLOT(HostRegistered()));
+            Bus.connect(QString(), WatcherPath, WatcherService,
+                        QStringLiteral("StatusNotifierHostUnregistered"), this,
+                        SLOT(HostUnregistered()));
+            *WatcherAtStart = Bus.interface() != nullptr &&
+                              Bus.interface()->isServiceRegistered(WatcherService).value();
+        },
+        [this, WatcherAtStart](const QDBusConnection& Bus) {
+            FConnected = Bus.isConnected();
+            emit BusReached(FConnected && *WatcherAtStart);
+            if (FConnected && *WatcherAtStart)
+                OfferToWatcher();
+        });
 }
 
 TStatusNotifierItem::~TStatusNotifierItem() {
-    QDBusConnection Bus = QDBusConnection::sessionBus();
-    if (!Bus.isConnected())
+    if (!FConnected)
         return;
-    Bus.unregisterService(ServiceName());
+    QDBusConnection Bus = QDBusConnection::sessionBus();
     Bus.unregisterObject(ItemPath);
 }
 
-QString TStatusNotifierItem::ServiceName() const {
-    if (!QDBusConnection::sessionBus().isConnected())
-        return {};
+QString TStatusNotifierItem::ServiceName() {
     return QStringLiteral("org.kde.StatusNotifierItem-%1-1")
         .arg(QCoreApplication::applicationPid());
 }
 
-bool TStatusNotifierItem::WatcherPresent() {
-    const QDBusConnection Bus = QDBusConnection::sessionBus();
-    return Bus.isConnected() && Bus.interface() != nullptr &&
-           Bus.interface()->isServiceRegistered(WatcherService).value();
+void TStatusNotifierItem::WatcherOwnerChanged(const QString&, const QString&,
+                                              const QString& NewOwner) {
+    FRegistered = false;
+    SetHosted(false);
+    if (!NewOwner.isEmpty())
+        OfferToWatcher();
 }
 
 void TStatusNotifierItem::SetToolTip(const QString& Title, const QString& Text) {
@@ -264,9 +272,9 @@ void TStatusNotifierItem::SetToolTip(const QString& Title, const QString& Text) 
         return;
     FObject->ToolTip.Title = Title;
     FObject->ToolTip.Text = Text;
-    QDBusConnection Bus = QDBusConnection::sessionBus();
-    if (Bus.isConnected())
-        Bus.send(QDBusMessage::createSignal(ItemPath, ItemInterface, QStringLiteral("NewToolTip")));
+    if (FConnected)
+        QDBusConnection::sessionBus().send(
+            QDBusMessage::createSignal(ItemPath, ItemInterface, QStringLiteral("NewToolTip")));
 }
 
 QString TStatusNotifierItem::ToolTipTitle() const {

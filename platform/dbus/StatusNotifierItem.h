@@ -3,8 +3,9 @@
 // The program's icon as a StatusNotifierItem on the session bus, for the trays that host such
 // items (the panels of KDE Plasma, GNOME with its AppIndicator extension and others). The item
 // is published once and offered to every StatusNotifierWatcher that appears, at start or
-// later, and again when a watcher restarts. Without a session bus it stays unpublished and
-// never counts as hosted.
+// later, and again when a watcher restarts. The bus is reached off the window's thread, so a
+// hung bus daemon never holds the window up. Without a session bus the item stays
+// unpublished and never counts as hosted.
 
 #include <QImage>
 #include <QList>
@@ -31,13 +32,13 @@ public:
 
     // True while a watcher holds the item and tells of a host that shows it.
     bool Hosted() const { return FHosted; }
-    // The item's bus name, empty without a session bus.
-    QString ServiceName() const;
-
-    // True when a StatusNotifierWatcher is on the session bus at this moment.
-    static bool WatcherPresent();
+    // The item's bus name.
+    static QString ServiceName();
 
 signals:
+    // The session bus has been reached, or found unreachable; WatcherPresent tells whether a
+    // StatusNotifierWatcher was on it then.
+    void BusReached(bool WatcherPresent);
     // A host's primary activation (a click on the icon), at screen position X, Y.
     void Activated(int X, int Y);
     // The host asks for the item's menu at X, Y.
@@ -53,11 +54,12 @@ private:
 private slots:
     void HostRegistered();
     void HostUnregistered();
+    void WatcherOwnerChanged(const QString& Name, const QString& OldOwner, const QString& NewOwner);
 
 private:
     std::unique_ptr<TBusObject> FObject;
+    bool FConnected = false;
     bool FRegistered = false;
-    bool FHostKnown = false;
     bool FHosted = false;
 };
 

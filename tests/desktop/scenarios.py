@@ -446,8 +446,8 @@ class Accessibility:
         self.bus = dbus.bus.BusConnection(self.address)
         # A listener known to the registry, or the program announces nothing.
         registry = self.bus.get_object(self.ATSPI + "Registry", "/org/a11y/atspi/registry")
-        registry.RegisterEvent("object:state-changed:focused",
-                               dbus_interface=self.ATSPI + "Registry")
+        registry.RegisterEvent("object:state-changed:focused", dbus.Array([], signature="s"),
+                               "", dbus_interface=self.ATSPI + "Registry")
         self.events = os.path.join(s.root_dir, "focus-events.log")
         s._spawn("focus-events", ["dbus-monitor", "--address", self.address,
                                   "type='signal',interface='org.a11y.atspi.Event.Object',"
@@ -473,9 +473,10 @@ class Accessibility:
 
     def application(self, pid):
         root = (self.ATSPI + "Registry", "/org/a11y/atspi/accessible/root")
+        daemon = self.bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus")
         for app in self.children(root):
-            owner = self.bus.get_unix_process_id(app[0])
-            if owner == pid:
+            if daemon.GetConnectionUnixProcessID(app[0], dbus_interface="org.freedesktop.DBus") \
+                    == pid:
                 return app
         return None
 
@@ -528,7 +529,7 @@ def screen_reader(s, program_file, _):
     name = reader.name(cell)
     assert name.startswith("2024年2月10日 星期六") and all(
         word in name for word in ("正月初一", "春节", "休")), name
-    spinners = [reader.name(r) for r in reader.find(app, "spin button")]
+    spinners = [reader.name(r) for r in reader.find(app, "spin box")]
     assert sorted(spinners) == ["年份", "月份"], spinners
     assert reader.find(app, "push button", "命令菜单")
 

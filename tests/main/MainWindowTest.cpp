@@ -338,8 +338,8 @@ TEST_F(MainWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable) {
 
 TEST_F(MainWindowTest, TrayIconRestoresOnDoubleClickAndOpensTheMenuOnRightClick) {
     TfrmManyYear& Form = CreateRunning();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form.RzTrayIcon1->XEmbedIcon() != nullptr; }));
     QSystemTrayIcon* Icon = Form.RzTrayIcon1->XEmbedIcon();
-    ASSERT_NE(Icon, nullptr);
     Form.showMinimized();
     // A single click on the XEmbed icon does nothing, as it always did.
     emit Icon->activated(QSystemTrayIcon::Trigger);
@@ -368,6 +368,7 @@ TEST_F(MainWindowTest, TheTraysToolTipNamesToday) {
     SetToday(2024, 2, 10);
     const TfrmManyYear& Form = Create();
     EXPECT_EQ(Form.RzTrayIcon1->ToolTip(), QStringLiteral("2024年2月10日 星期六 农历正月初一"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form.RzTrayIcon1->XEmbedIcon() != nullptr; }));
     EXPECT_EQ(Form.RzTrayIcon1->XEmbedIcon()->toolTip(), Form.RzTrayIcon1->ToolTip());
 }
 
