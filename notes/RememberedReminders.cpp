@@ -134,7 +134,7 @@ TRememberedReminders TRememberedReminders::FromText(const std::string& Text) {
             Memory.FCame.push_back({Field[1], Field[2], Field[3]});
         } else if (Field[0] == "snoozed" && Field.size() == 6 && !Field[1].empty() &&
                    AllMinutes({&Field[3], &Field[4], &Field[5]})) {
-            Memory.Snooze({Field[1], Field[2], Field[3], Field[4]}, Field[5]);
+            Memory.Snooze({Field[1], Field[2], Field[3], Field[4], {}}, Field[5]);
         }
     }
     return Memory;

@@ -14,12 +14,14 @@ namespace notes {
 
 // One reminder of one occurrence of a note. Key names the note (its identity, or its title
 // where it has none); Occurrence is the occurrence's time and Minute the reminder's, both
-// "yyyy-mm-dd hh:nn" (they differ by the note's advance).
+// "yyyy-mm-dd hh:nn" (they differ by the note's advance). The content is there to be shown
+// and is not remembered.
 struct TReminderMoment {
     std::string Key;
     std::string Title;
     std::string Occurrence;
     std::string Minute;
+    std::string Content;
 
     friend bool operator==(const TReminderMoment&, const TReminderMoment&) = default;
 };

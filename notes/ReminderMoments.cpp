@@ -36,7 +36,7 @@ std::vector<TReminderMoment> ReminderMomentsBetween(std::string_view NotesBytes,
                 Note.When > Last) {
                 continue;
             }
-            Moments.push_back({Note.Title, Note.Title, Note.When, Note.When});
+            Moments.push_back({Note.Title, Note.Title, Note.When, Note.When, Note.Content});
         }
     }
     std::ranges::stable_sort(Moments, {}, &TReminderMoment::Minute);

@@ -52,7 +52,8 @@ TReminderTick TReminderWatch::Tick(const std::string& Minute, bool Watching,
             FMemory.ForgetBefore(*Oldest);
         }
     }
-    Result.Ringing = Result.Ringing || !Result.Missed.empty() || !Result.Again.empty();
+    Result.Ringing.insert(Result.Ringing.begin(), Result.Again.begin(), Result.Again.end());
+    Result.Ringing.insert(Result.Ringing.end(), Result.Missed.begin(), Result.Missed.end());
     Save();
     return Result;
 }
@@ -83,21 +84,23 @@ std::vector<TReminderMoment> TReminderWatch::CatchUp(const std::string& Minute,
 
 std::vector<TReminderMoment> TReminderWatch::DueNow(const std::string& Minute,
                                                     std::span<const TNoteAlarm> Slots,
-                                                    bool& Ringing) {
+                                                    std::vector<TReminderMoment>& Ringing) {
     std::vector<TReminderMoment> Due;
     for (const TDueReminder& Reminder : FDueReminders.Tick(Minute, Slots)) {
         const TNoteAlarm& Alarm = Slots[static_cast<std::size_t>(Reminder.Slot)];
-        TReminderMoment Moment{Alarm.Title, Alarm.Title, Alarm.When, Alarm.When};
+        TReminderMoment Moment{Alarm.Title, Alarm.Title, Alarm.When, Alarm.When, {}};
         if (!Reminder.First) {
             // Still in its minute: it rings on unless the user has answered it.
-            Ringing = Ringing || FCameThisRun.contains(KeyOf(Moment));
+            if (FCameThisRun.contains(KeyOf(Moment))) {
+                Ringing.push_back(std::move(Moment));
+            }
         } else if (!FMemory.HasCome(Moment)) {
             // A reminder caught up as missed, or that came in an earlier run inside this
             // same minute, has come already.
             FMemory.Came(Moment, Minute);
             FCameThisRun.insert(KeyOf(Moment));
+            Ringing.push_back(Moment);
             Due.push_back(std::move(Moment));
-            Ringing = true;
         }
     }
     return Due;
@@ -109,18 +112,22 @@ std::vector<TReminderMoment> TReminderWatch::SnoozesOver(const std::string& Minu
     if (Again.empty()) {
         return Again;
     }
-    // A note deleted, or no longer reminding, since it was snoozed does not come again.
+    // A note deleted, or no longer reminding, since it was snoozed does not come again; one
+    // that does comes as the file holds it now.
     std::string Bytes;
     std::string Error;
     platform::ReadWholeFile(NotesFile, Bytes, Error);
-    std::erase_if(Again, [&Bytes](const TReminderMoment& Reminder) {
-        const std::vector<TReminderMoment> Now =
-            ReminderMomentsBetween(Bytes, Reminder.Minute, Reminder.Minute);
-        return std::ranges::none_of(Now, [&Reminder](const TReminderMoment& Stored) {
-            return KeyOf(Stored) == KeyOf(Reminder);
-        });
-    });
-    return Again;
+    std::vector<TReminderMoment> Coming;
+    for (const TReminderMoment& Reminder : Again) {
+        for (TReminderMoment& Stored :
+             ReminderMomentsBetween(Bytes, Reminder.Minute, Reminder.Minute)) {
+            if (KeyOf(Stored) == KeyOf(Reminder)) {
+                Coming.push_back(std::move(Stored));
+                break;
+            }
+        }
+    }
+    return Coming;
 }
 
 void TReminderWatch::Snooze(const TReminderMoment& Reminder, const std::string& Minute) {

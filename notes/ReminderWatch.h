@@ -30,9 +30,9 @@ struct TReminderTick {
     std::vector<TReminderMoment> Due;
     // Snoozed reminders coming again at this tick.
     std::vector<TReminderMoment> Again;
-    // True while a reminder of this minute is due (every tick of its minute), or when any
-    // reminder comes: the popup is brought up.
-    bool Ringing = false;
+    // Every reminder that brings up the popup at this tick: those above and those of this
+    // minute that came at an earlier tick of it and have not been answered.
+    std::vector<TReminderMoment> Ringing;
 };
 
 class TReminderWatch {
@@ -58,7 +58,8 @@ public:
 private:
     std::vector<TReminderMoment> CatchUp(const std::string& Minute, const std::string& NotesFile);
     std::vector<TReminderMoment> DueNow(const std::string& Minute,
-                                        std::span<const TNoteAlarm> Slots, bool& Ringing);
+                                        std::span<const TNoteAlarm> Slots,
+                                        std::vector<TReminderMoment>& Ringing);
     std::vector<TReminderMoment> SnoozesOver(const std::string& Minute,
                                              const std::string& NotesFile);
     void Save();

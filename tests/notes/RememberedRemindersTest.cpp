@@ -19,9 +19,10 @@ class RememberedRemindersTest : public NotesTestFolder {};
 TEST_F(RememberedRemindersTest, SavedMemoryReadsBackWhateverTheTitlesHold) {
     TRememberedReminders Memory;
     Memory.SetLastSeen("2024-05-01 14:31");
-    const TReminderMoment Odd{"a\tb\\c\nd\re", "标题\t二", "2024-05-01 14:00", "2024-05-01 13:00"};
-    const TReminderMoment Plain{"0123456789abcdef0123456789abcdef", "喝水", "2024-05-02 09:00",
-                                "2024-05-02 09:00"};
+    const TReminderMoment Odd{
+        "a\tb\\c\nd\re", "标题\t二", "2024-05-01 14:00", "2024-05-01 13:00", {}};
+    const TReminderMoment Plain{
+        "0123456789abcdef0123456789abcdef", "喝水", "2024-05-02 09:00", "2024-05-02 09:00", {}};
     Memory.Came(Odd, "2024-05-01 13:00");
     Memory.Came(Plain, "2024-05-02 09:00");
     Memory.Snooze(Odd, "2024-05-01 13:10");
@@ -45,6 +46,6 @@ TEST_F(RememberedRemindersTest, LinesThatDoNotReadAreLeftOut) {
         "came\tk\t2024-05-01 10:00\t2024-05-01 10:00"); // the last line without its line feed
     EXPECT_EQ(Read.LastSeen(), "");
     EXPECT_TRUE(Read.Snoozed().empty());
-    EXPECT_TRUE(Read.HasCome({"k", "", "2024-05-01 10:00", ""}));
+    EXPECT_TRUE(Read.HasCome({"k", "", "2024-05-01 10:00", "", {}}));
     EXPECT_EQ(Read.ToText(), "came\tk\t2024-05-01 10:00\t2024-05-01 10:00\n");
 }
