@@ -6,10 +6,12 @@
 #include "main/QtTexts.h"
 #include "main/UMain.h"
 #include "platform/RunningInstance.h"
+#include "platform/SessionStart.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QSocketNotifier>
+#include <QSystemTrayIcon>
 
 #include <chrono>
 
@@ -56,6 +58,10 @@ int main(int argc, char* argv[]) {
                 Window->RestoreApplication();
         });
     }
-    Window->show();
+    // Started with the session, the calendar waits in the tray; without a tray it shows.
+    const bool WithSession =
+        Application.arguments().contains(QString::fromLatin1(platform::SessionStartArgument));
+    if (!WithSession || !QSystemTrayIcon::isSystemTrayAvailable())
+        Window->show();
     return QApplication::exec();
 }

@@ -4,17 +4,21 @@
 
 namespace {
 
-// Below the notes' text, inside the sticky note's paper.
-constexpr QRect Place(7, 236, 226, 24);
+// Below the notes' text, clear of the sticky note's turned-up corner.
+constexpr QRect Place(7, 212, 180, 24);
+// A green deep enough for the white captions on the green paper.
+const QColor Face(0x5B, 0x8A, 0x32);
 
 } // namespace
 
 TReminderAnswers::TReminderAnswers(QWidget* Popup) : QWidget(Popup) {
     setGeometry(Place);
     Snooze = new TGlassButton(QStringLiteral("10分钟后再提醒"), this);
-    Snooze->setGeometry(0, 0, 132, 24);
+    Snooze->setGeometry(0, 0, 112, 24);
     Done = new TGlassButton(QStringLiteral("知道了"), this);
-    Done->setGeometry(140, 0, 86, 24);
+    Done->setGeometry(118, 0, 62, 24);
+    Snooze->SetFaceColor(Face);
+    Done->SetFaceColor(Face);
     connect(Snooze, &QAbstractButton::clicked, this, [this] {
         hide();
         emit SnoozeChosen();
