@@ -57,6 +57,7 @@ TEST_F(AlarmCatchUpTest, ASuspendOverAReminderBringsItOnceAtTheNextTick) {
 }
 
 TEST_F(AlarmCatchUpTest, TheSystemsResumeSignalCatchesUpWithoutATick) {
+    WaitUntilResumeIsHeard();
     TickAt(13, 58, 30);
     testbus::SendPrepareForSleep(true);
     SetNow(2024, 5, 1, 14, 5, 10);
@@ -146,4 +147,14 @@ TEST_F(MissedAtStartTest, ThePopupsSnoozeBringsTheReminderAgainTenMinutesLaterAf
     testbus::RoundTripToNotifications();
     EXPECT_EQ(Service->Received().size(), 2u);
     EXPECT_FALSE(PopupShown());
+}
+
+TEST_F(AlarmCatchUpTest, APrepareForSleepFromAnotherSenderThanLogindIsIgnored) {
+    WaitUntilResumeIsHeard();
+    TickAt(13, 58, 30);
+    SetNow(2024, 5, 1, 14, 5, 10);
+    testbus::SendPrepareForSleepAsAnother(false);
+    EXPECT_FALSE(PopupShown());
+    testbus::SendPrepareForSleep(false);
+    EXPECT_TRUE(QTest::qWaitFor([] { return PopupShown(); }, PopupWaitMs));
 }
