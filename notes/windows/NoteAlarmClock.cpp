@@ -23,6 +23,9 @@ constexpr int TickIntervalMs = 1000;
 // More missed reminders than this come in one notification that lists them.
 constexpr std::size_t MissedNoticesApart = 3;
 
+const QString SnoozeKey = QStringLiteral("snooze");
+const QString DoneKey = QStringLiteral("done");
+
 std::string CurrentMinute() {
     return FormatDateTime("yyyy-mm-dd hh:nn", platform::Now());
 }
@@ -42,6 +45,7 @@ TNoteAlarmClock::TNoteAlarmClock(QObject* Parent)
                                                QStringLiteral("ruxa-calendar"), this);
     connect(FNotifier, &platform::TDesktopNotifier::DefaultAction, this,
             &TNoteAlarmClock::ShowPopupFromNotice);
+    connect(FNotifier, &platform::TDesktopNotifier::ActionChosen, this, &TNoteAlarmClock::Answer);
     auto* Resume = new platform::TResumeSignal(this);
     connect(Resume, &platform::TResumeSignal::Resumed, this, &TNoteAlarmClock::Tick);
 }
@@ -101,14 +105,14 @@ void TNoteAlarmClock::Announce(const std::string& FileName, const notes::TRemind
                 break;
             }
         }
-        FNotifier->Notify(Text(Reminder.Title), Text(Body));
+        Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }
     for (const notes::TReminderMoment& Reminder : Tick.Again) {
         std::string Body = Reminder.Occurrence;
         if (!Reminder.Content.empty()) {
             Body += "\n" + Reminder.Content;
         }
-        FNotifier->Notify(Text(Reminder.Title), Text(Body));
+        Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }
 }
 
@@ -119,7 +123,7 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
             Body += (Body.isEmpty() ? QString() : QStringLiteral("\n")) +
                     Text(Reminder.Occurrence) + QStringLiteral(" ") + Text(Reminder.Title);
         }
-        FNotifier->Notify(QStringLiteral("错过的提醒（%1条）").arg(Missed.size()), Body);
+        Notify(QStringLiteral("错过的提醒（%1条）").arg(Missed.size()), Body, Missed);
         return;
     }
     for (const notes::TReminderMoment& Reminder : Missed) {
@@ -127,7 +131,7 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
         if (!Reminder.Content.empty()) {
             Body += "\n" + Reminder.Content;
         }
-        FNotifier->Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), Text(Body));
+        Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), Text(Body), {Reminder});
     }
 }
 
@@ -143,20 +147,53 @@ void TNoteAlarmClock::Ring(const std::vector<notes::TReminderMoment>& Ringing) {
     FShake.Start(&Popup);
 }
 
+void TNoteAlarmClock::Notify(const QString& Summary, const QString& Body,
+                             std::vector<notes::TReminderMoment> Reminders) {
+    const quint64 Notice = FNotifier->Notify(
+        Summary, Body,
+        {{SnoozeKey, QStringLiteral("10分钟后再提醒")}, {DoneKey, QStringLiteral("知道了")}});
+    FNoticeReminders[Notice] = std::move(Reminders);
+}
+
+void TNoteAlarmClock::Answer(quint64 Notice, const QString& Key) {
+    const auto Found = FNoticeReminders.find(Notice);
+    if (Found == FNoticeReminders.end()) {
+        return;
+    }
+    const std::vector<notes::TReminderMoment> Reminders = std::move(Found->second);
+    FNoticeReminders.erase(Found);
+    if (Key == SnoozeKey) {
+        Snooze(Reminders);
+    } else if (Key == DoneKey) {
+        Done(Reminders);
+    }
+}
+
 void TNoteAlarmClock::SnoozeRinging() {
+    Snooze(FRinging);
+}
+
+void TNoteAlarmClock::DoneRinging() {
+    Done(FRinging);
+}
+
+void TNoteAlarmClock::Snooze(const std::vector<notes::TReminderMoment>& Reminders) {
     const std::string Minute = CurrentMinute();
-    for (const notes::TReminderMoment& Reminder : std::exchange(FRinging, {})) {
+    for (const notes::TReminderMoment& Reminder : Reminders) {
         FReminders.Snooze(Reminder, Minute);
     }
+    // The popup's answers stand for the reminders that rang; once answered they go.
+    FRinging.clear();
     if (FAnswers != nullptr) {
         FAnswers->hide();
     }
 }
 
-void TNoteAlarmClock::DoneRinging() {
-    for (const notes::TReminderMoment& Reminder : std::exchange(FRinging, {})) {
+void TNoteAlarmClock::Done(const std::vector<notes::TReminderMoment>& Reminders) {
+    for (const notes::TReminderMoment& Reminder : Reminders) {
         FReminders.Done(Reminder);
     }
+    FRinging.clear();
     if (FAnswers != nullptr) {
         FAnswers->hide();
     }

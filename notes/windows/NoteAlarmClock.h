@@ -14,6 +14,7 @@
 #include <QObject>
 #include <QPointer>
 
+#include <map>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,12 @@ private:
     void AnnounceMissed(const std::vector<notes::TReminderMoment>& Missed);
     void Ring(const std::vector<notes::TReminderMoment>& Ringing);
     void ShowPopupFromNotice();
+    // Sends a notification that offers the answers for Reminders.
+    void Notify(const QString& Summary, const QString& Body,
+                std::vector<notes::TReminderMoment> Reminders);
+    void Answer(quint64 Notice, const QString& Key);
+    void Snooze(const std::vector<notes::TReminderMoment>& Reminders);
+    void Done(const std::vector<notes::TReminderMoment>& Reminders);
 
     QTimer* FTimer = nullptr;
     platform::TDesktopNotifier* FNotifier = nullptr;
@@ -56,6 +63,8 @@ private:
     notes::TNoteAlarms FAlarms;
     notes::TReminderWatch FReminders;
     std::vector<notes::TReminderMoment> FRinging;
+    // The reminders each notification of this run answers for, by its number.
+    std::map<quint64, std::vector<notes::TReminderMoment>> FNoticeReminders;
     QPointer<TReminderAnswers> FAnswers;
     TWindowShake FShake;
 };

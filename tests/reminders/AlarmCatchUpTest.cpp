@@ -158,3 +158,34 @@ TEST_F(AlarmCatchUpTest, APrepareForSleepFromAnotherSenderThanLogindIsIgnored) {
     testbus::SendPrepareForSleep(false);
     EXPECT_TRUE(QTest::qWaitFor([] { return PopupShown(); }, PopupWaitMs));
 }
+
+TEST_F(MissedAtStartTest, TheNotificationsActionsSnoozeAndEndTheReminder) {
+    std::unique_ptr<TNoteAlarmClock> Alarm = StartAt(14, 0);
+    ASSERT_TRUE(NotificationsArrive(1));
+    EXPECT_EQ(Service->Received()[0].Actions,
+              (QStringList{QStringLiteral("default"), QStringLiteral("万年历"),
+                           QStringLiteral("snooze"), QStringLiteral("10分钟后再提醒"),
+                           QStringLiteral("done"), QStringLiteral("知道了")}));
+    Service->InvokeAction(Service->Received()[0].Id, QStringLiteral("snooze"));
+    const auto Snoozed = [] {
+        std::ifstream File(notes::TRememberedReminders::DefaultFileName());
+        const std::string Text((std::istreambuf_iterator<char>(File)), {});
+        return Text.find("snoozed\t") != std::string::npos;
+    };
+    ASSERT_TRUE(QTest::qWaitFor(Snoozed, PopupWaitMs));
+    EXPECT_FALSE(frmNoteList->findChild<TReminderAnswers*>()->isVisible());
+
+    SetNow(2024, 5, 1, 14, 10, 0);
+    Alarm->Tick();
+    ASSERT_TRUE(NotificationsArrive(2));
+    EXPECT_EQ(Service->Received()[1].Summary, QStringLiteral("开会"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Alarm->Shaking(); }, PopupWaitMs));
+    auto* Answers = frmNoteList->findChild<TReminderAnswers*>();
+    ASSERT_TRUE(Answers->isVisible());
+    Service->InvokeAction(Service->Received()[1].Id, QStringLiteral("done"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !Answers->isVisible(); }, PopupWaitMs));
+    SetNow(2024, 5, 1, 14, 20, 0);
+    Alarm->Tick();
+    testbus::RoundTripToNotifications();
+    EXPECT_EQ(Service->Received().size(), 2u);
+}
