@@ -59,6 +59,6 @@ TEST_F(DayToolTipTest, NotesAreReadAtTheMomentOfAsking) {
 }
 
 TEST_F(DayToolTipTest, NoTextOutsideTheCalendar) {
-    EXPECT_EQ(Text(1900, 12, 31), "");
-    EXPECT_EQ(Text(2051, 1, 1), "");
+    EXPECT_EQ(Text(1599, 12, 31), "");
+    EXPECT_EQ(Text(2401, 1, 1), "");
 }
