@@ -140,8 +140,8 @@ TEST_F(MainWindowTest, AStepAgainstALimitLaysNothingOut) {
         TSpinner* Spinner;
         int Limit;
         int Delta;
-    } const Cases[] = {{Form.rsYear, 2050, +1},
-                       {Form.rsYear, 1901, -1},
+    } const Cases[] = {{Form.rsYear, LastSupportedYear, +1},
+                       {Form.rsYear, FirstSupportedYear, -1},
                        {Form.rsMonth, 12, +1},
                        {Form.rsMonth, 1, -1}};
     for (const auto& Case : Cases) {
@@ -306,7 +306,7 @@ TEST_F(MainWindowTest, NoSettingsFileGivesTheDefaults) {
 TEST_F(MainWindowTest, AClockOutsideTheTablesShowsTheNearestYear) {
     struct {
         int Year, Month, Day, ShownYear;
-    } const Cases[] = {{2051, 3, 5, 2050}, {1899, 7, 20, 1901}, {3000, 12, 31, 2050}};
+    } const Cases[] = {{2401, 3, 5, 2400}, {1599, 7, 20, 1600}, {3000, 12, 31, 2400}};
     for (const auto& Case : Cases) {
         SetToday(Case.Year, Case.Month, Case.Day);
         const TfrmManyYear& Form = Create();
@@ -405,7 +405,8 @@ TEST_F(MainWindowTest, KeysStopAtTheEndsOfTheCalendarAndLeaveAnEmptyCellForTheNe
     QTest::keyClick(Form.advDays, Qt::Key_Left);
     QTest::keyClick(Form.advDays, Qt::Key_PageUp);
     EXPECT_EQ(Form.SelectedDay(), (TGridDay{FirstSupportedYear, 1, 1}));
-    // 1901-01-01 is a Tuesday: the cell before it holds no day; a step from there starts at 1.
+    // The first day of the range is no Sunday: the cell before it holds no day, and a step
+    // from there starts at day 1.
     Form.advDays->SetSelected(0, 1);
     EXPECT_EQ(Form.SelectedDay().Day, 0);
     QTest::keyClick(Form.advDays, Qt::Key_Right);
