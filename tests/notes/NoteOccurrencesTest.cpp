@@ -102,7 +102,7 @@ std::set<std::string> LunarExpectation(const std::vector<TLunarMonth>& Months, T
         }
     }
     std::set<std::string> Days;
-    if (Anchor >= ReferenceStart(Months)) {
+    if (Anchor >= ReferenceStart(Months) && Anchor <= ReferenceEnd(Months)) {
         Days.insert(Text(Anchor));
     }
     for (const TLunarMonth& Month : Months) {
