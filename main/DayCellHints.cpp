@@ -1,10 +1,10 @@
 #include "main/DayCellHints.h"
 
-#include "calendar/DayNoteHeadings.h"
 #include "calendar/HolidayFiles.h"
 #include "main/DaySpokenName.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
+#include "notes/DayNoteHeadings.h"
 #include "notes/UNotesFile.h"
 #include "widgets/MonthGrid.h"
 
@@ -54,7 +54,7 @@ QString DayCellName(int Year, int Month, int Col, int Row) {
     if (!Details) {
         return {};
     }
-    const auto Notes = DayNoteHeadings(notes::NotesFileName(), Year, Month, Day);
+    const auto Notes = notes::DayNoteHeadings(notes::NotesFileName(), Year, Month, Day);
     return QString::fromStdString(DaySpokenName(*Details, static_cast<int>(Notes.size())));
 }
 
