@@ -53,6 +53,7 @@ public:
             const std::string Config = (FFolder / "config").string();
             const std::string Log = (FFolder / "log").string();
             freopen(Log.c_str(), "a", stderr);
+            freopen("/dev/null", "w", stdout);
             execl("/usr/bin/python3", "python3", "-m", "radicale", "--config", Config.c_str(),
                   static_cast<char*>(nullptr));
             _exit(127);
