@@ -2,6 +2,7 @@
 // a store in a folder of its own with its own sync state, the phone writes with plain HTTP.
 
 #include "sync/SyncRun.h"
+#include "FaultProxy.h"
 #include "FileStore.h"
 #include "RadicaleServer.h"
 #include "TempFolder.h"
@@ -34,9 +35,13 @@ protected:
     }
 
     TSyncReport Sync(TMachine& Machine, bool Confirmed = false) {
+        return SyncThrough(Collection, Machine, Confirmed);
+    }
+
+    TSyncReport SyncThrough(const std::string& Url, TMachine& Machine, bool Confirmed = false) {
         platform::THttpClient Http({TRadicaleServer::User, TRadicaleServer::Password}, 2, 20);
         TDavClient Client(Http);
-        return RunSync(Client, Machine.Store, {Collection, Machine.StateFile, Confirmed, {}});
+        return RunSync(Client, Machine.Store, {Url, Machine.StateFile, Confirmed, {}});
     }
 
     // The titles on the server, each as often as it is there.
@@ -264,4 +269,51 @@ TEST_F(SyncRunTest, AKillAtAnyMomentLosesNothingAndDoublesNothing) {
     EXPECT_EQ(Titles(A), Expected);
     EXPECT_EQ(Titles(B), Expected);
     EXPECT_EQ(ServerTitles(), Expected);
+}
+
+TEST_F(SyncRunTest, DroppedDelayedAndRefusedRequestsLoseNothingAndDoubleNothing) {
+    TMachine A = MachineNamed("a");
+    TMachine B = MachineNamed("b");
+    Fill(A, "a", 25);
+    Fill(B, "b", 25);
+    const TFaultProxy Proxy(Server().Port(), 7, 0.3, PathOf("calm"));
+    ASSERT_NE(Proxy.Port(), 0);
+    const std::string ThroughProxy =
+        "http://127.0.0.1:" + std::to_string(Proxy.Port()) + notesync::PathOf(Collection);
+
+    std::map<std::string, std::string> Expected;
+    for (TMachine* Machine : {&A, &B}) {
+        for (const auto& [Key, Item] : Machine->Store.Load()) {
+            Expected[Key] = Item.Title;
+        }
+    }
+    int Failures = 0;
+    for (int Step = 0; Step < 12; ++Step) {
+        TMachine& Machine = Step % 2 == 0 ? A : B;
+        const std::string Key = (Step % 2 == 0 ? "a" : "b") + std::to_string(Step);
+        if (Step % 3 == 2) {
+            Machine.Store.Remove(Key);
+            Expected.erase(Key);
+        } else {
+            const std::string Title = "经过代理的改动 " + std::to_string(Step);
+            Machine.Store.Put(Key, Title, 1700000000 + Step);
+            Expected[Key] = Title;
+        }
+        for (TMachine* Syncing : {&A, &B}) {
+            Failures += SyncThrough(ThroughProxy, *Syncing).Outcome != TSyncOutcome::Done;
+        }
+    }
+    EXPECT_GT(Failures, 0);
+    Proxy.Calm();
+    for (TMachine* Machine : {&A, &B, &A}) {
+        const TSyncReport Report = SyncThrough(ThroughProxy, *Machine);
+        ASSERT_EQ(Report.Outcome, TSyncOutcome::Done) << Report.Summary();
+    }
+    std::multiset<std::string> Titles;
+    for (const auto& [Key, Title] : Expected) {
+        Titles.insert(Title);
+    }
+    EXPECT_EQ(this->Titles(A), Titles);
+    EXPECT_EQ(this->Titles(B), Titles);
+    EXPECT_EQ(ServerTitles(), Titles);
 }
