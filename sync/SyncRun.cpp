@@ -379,6 +379,7 @@ TSyncReport TRun::Run() {
         FState = TSyncState{};
         FState.CollectionUrl = FSetting.CollectionUrl;
     }
+    FState.Server = FSetting.Server;
     bool Again = true;
     for (int Round = 0; Again && Round < MaxRounds; ++Round) {
         Again = false;

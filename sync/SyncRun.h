@@ -42,6 +42,8 @@ struct TSyncSetting {
     bool DeletionsConfirmed = false;
     // Asked between requests; true stops the run at the next safe point (Failed, Network).
     std::function<bool()> Cancelled;
+    // The account's address the collection was found from, kept in the state.
+    std::string Server;
 };
 
 TSyncReport RunSync(TDavClient& Dav, TSyncStore& Store, const TSyncSetting& Setting);

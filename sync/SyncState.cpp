@@ -54,7 +54,9 @@ std::optional<TSyncState> ReadSyncState(const std::string& FileName, std::string
     }
     while (std::getline(Lines, Line)) {
         const std::vector<std::string> Part = Fields(Line);
-        if (Part[0] == "collection" && Part.size() == 2) {
+        if (Part[0] == "server" && Part.size() == 2) {
+            State.Server = Part[1];
+        } else if (Part[0] == "collection" && Part.size() == 2) {
             State.CollectionUrl = Part[1];
         } else if (Part[0] == "token" && Part.size() == 2) {
             State.SyncToken = Part[1];
@@ -75,6 +77,7 @@ std::optional<TSyncState> ReadSyncState(const std::string& FileName, std::string
 
 bool WriteSyncState(const std::string& FileName, const TSyncState& State, std::string& Error) {
     std::string Bytes = std::string(Header) + "\n";
+    Bytes += "server\t" + Clean(State.Server) + "\n";
     Bytes += "collection\t" + Clean(State.CollectionUrl) + "\n";
     Bytes += "token\t" + Clean(State.SyncToken) + "\n";
     Bytes += "last\t" + Clean(State.LastTime) + "\t" + Clean(State.LastResult) + "\n";

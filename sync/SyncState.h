@@ -23,6 +23,8 @@ struct TBaseEntry {
 };
 
 struct TSyncState {
+    // The account's address the collection was found from, and the collection.
+    std::string Server;
     std::string CollectionUrl;
     std::string SyncToken;
     // By local key.

@@ -41,7 +41,7 @@ protected:
     TSyncReport SyncThrough(const std::string& Url, TMachine& Machine, bool Confirmed = false) {
         platform::THttpClient Http({TRadicaleServer::User, TRadicaleServer::Password}, 2, 20);
         TDavClient Client(Http);
-        return RunSync(Client, Machine.Store, {Url, Machine.StateFile, Confirmed, {}});
+        return RunSync(Client, Machine.Store, {Url, Machine.StateFile, Confirmed, {}, {}});
     }
 
     // The titles on the server, each as often as it is there.
