@@ -20,6 +20,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -38,7 +39,7 @@ class TArrowPicture : public QAbstractButton {
 public:
     explicit TArrowPicture(QWidget* Parent) : QAbstractButton(Parent) {
         setCursor(Qt::PointingHandCursor);
-        setFocusPolicy(Qt::NoFocus);
+        setFocusPolicy(Qt::StrongFocus);
     }
 
 protected:
@@ -62,6 +63,20 @@ protected:
         Painter.setPen(QPen(QColor(0x0A, 0x2F, 0x70), 1));
         Painter.setBrush(Fill);
         Painter.drawPath(Arrow);
+        if (hasFocus()) {
+            Painter.setPen(QPen(QColor(0x0A, 0x2F, 0x70), 1, Qt::DotLine));
+            Painter.setBrush(Qt::NoBrush);
+            Painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+        }
+    }
+
+    // Enter on the focused arrow presses it, as Space does.
+    void keyPressEvent(QKeyEvent* Event) override {
+        if (Event->key() == Qt::Key_Return || Event->key() == Qt::Key_Enter) {
+            animateClick();
+            return;
+        }
+        QAbstractButton::keyPressEvent(Event);
     }
 };
 
@@ -96,6 +111,8 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     cmContent = new QPlainTextEdit(W7Panel1);
     cmContent->setGeometry(59, 88, 202, 121);
     cmContent->setAccessibleName(QStringLiteral("内容"));
+    // The content is one line once added: Tab goes on to the arrow, not into the text.
+    cmContent->setTabChangesFocus(true);
 
     Image1 = new TArrowPicture(W7Panel1);
     Image1->setGeometry(261, 96, 14, 16);
@@ -108,6 +125,8 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     alvNotes->setGeometry(280, 16, 261, 193);
     alvNotes->setAccessibleName(QStringLiteral("便签列表"));
     connect(alvNotes, &QTreeWidget::itemSelectionChanged, this, &TfrmNoteAdd::alvNotesSelectItem);
+    connect(alvNotes, &QTreeWidget::itemChanged, this, [this] { FUnsaved = true; });
+    alvNotes->installEventFilter(this);
 
     PopupMenu1 = new QMenu(this);
     N1 = PopupMenu1->addAction(QStringLiteral("删除"));
@@ -122,6 +141,7 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     advOK = new TGlassButton(QStringLiteral("确   定"), W7Panel1);
     advOK->setGeometry(371, 227, 81, 28);
     connect(advOK, &QAbstractButton::clicked, this, &TfrmNoteAdd::advOKClick);
+    advOK->SetDefault(true);
     advClose = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
     advClose->setGeometry(463, 227, 81, 28);
     connect(advClose, &QAbstractButton::clicked, this, &TfrmNoteAdd::advCloseClick);
@@ -130,7 +150,8 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     setTabOrder(alvNotes, ccTime);
     setTabOrder(ccTime, aockHint);
     setTabOrder(aockHint, cmContent);
-    setTabOrder(cmContent, advOK);
+    setTabOrder(cmContent, Image1);
+    setTabOrder(Image1, advOK);
     setTabOrder(advOK, advClose);
 }
 
@@ -151,6 +172,7 @@ void TfrmNoteAdd::FormShow() {
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
     ShowNotes(alvNotes, notes::LoadNotes(FileName, true).Notes);
+    FUnsaved = false;
     // A file that reads but could never be saved back is told now, before any typing.
     const std::string Unwritable = notes::UnwritablePartOf(FileName);
     if (!Unwritable.empty()) {
@@ -190,6 +212,7 @@ void TfrmNoteAdd::Image1Click() {
     const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
     const QString When = WithoutNonXmlCharacters(ccTime->currentText());
     const QString Remind = QString::fromStdString(notes::TReminder(aockHint->isChecked()).Text());
+    FUnsaved = true;
     if (Found == nullptr) {
         alvNotes->AddRow({Title, When, Remind, Content});
         return;
@@ -249,6 +272,38 @@ void TfrmNoteAdd::advOKClick() {
 
 void TfrmNoteAdd::advCloseClick() {
     reject();
+}
+
+void TfrmNoteAdd::reject() {
+    if (FUnsaved && QMessageBox::question(this, QStringLiteral("便签维护"),
+                                          QStringLiteral("列表中有未保存的便签，放弃这些修改吗？"),
+                                          QMessageBox::Yes | QMessageBox::No,
+                                          QMessageBox::No) != QMessageBox::Yes) {
+        return;
+    }
+    TSecondaryDialog::reject();
+}
+
+bool TfrmNoteAdd::eventFilter(QObject* Watched, QEvent* Event) {
+    if (Watched == alvNotes && Event->type() == QEvent::KeyPress &&
+        static_cast<QKeyEvent*>(Event)->key() == Qt::Key_Delete) {
+        DeleteAsking();
+        return true;
+    }
+    return TSecondaryDialog::eventFilter(Watched, Event);
+}
+
+void TfrmNoteAdd::DeleteAsking() {
+    const int Row = alvNotes->SelectedRow();
+    if (Row < 0) {
+        return;
+    }
+    const QString Title = alvNotes->topLevelItem(Row)->text(0);
+    if (QMessageBox::question(
+            this, QStringLiteral("便签维护"), QStringLiteral("删除便签“%1”吗？").arg(Title),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes) {
+        N1Click();
+    }
 }
 
 void TfrmNoteAdd::FormClose() {

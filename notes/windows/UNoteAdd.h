@@ -48,7 +48,16 @@ public:
     void N1Click();
     void advOKClick();
     void advCloseClick();
+    // Escape, 退出 and closing: with rows added or changed and not saved, asks first.
+    void reject() override;
+    // The Delete key on the list: deletes the selected note after asking.
+    void DeleteAsking();
+
+protected:
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void FormClose() override;
+
+    bool FUnsaved = false;
 };

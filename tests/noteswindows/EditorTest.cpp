@@ -13,6 +13,8 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <filesystem>
@@ -249,4 +251,61 @@ TEST_F(EditorTest, AFileThatCannotBeSavedBackIsReportedOnShow) {
     ASSERT_EQ(Errors.size(), 2);
     EXPECT_EQ(Errors[1], Errors[0]);
     EXPECT_EQ(ReadNotesFile(), Bytes);
+}
+
+TEST_F(EditorTest, KeysAloneAddANoteAndSaveItWithEnter) {
+    TfrmNoteAdd* Editor = OpenEditor();
+    Editor->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(Editor));
+    Editor->cmContent->setFocus();
+    QTest::keyClick(Editor->cmContent, Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), Editor->Image1) << "Tab leaves the content";
+    EXPECT_TRUE(Editor->cmContent->toPlainText().isEmpty());
+
+    Editor->ceTitle->setText(QStringLiteral("开会"));
+    QTest::keyClick(Editor->Image1, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Editor->alvNotes->RowCount() == 1; }));
+
+    // Enter where the focused control has no use for it presses 确定.
+    Editor->ceTitle->setFocus();
+    QTest::keyClick(Editor->ceTitle, Qt::Key_Return);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return frmNoteAdd == nullptr; }));
+    ASSERT_EQ(TodayInFile().size(), 1U);
+    EXPECT_EQ(TodayInFile()[0].Title, "开会");
+}
+
+TEST_F(EditorTest, LeavingWithUnsavedRowsAsksAndDeleteAsksBeforeDeleting) {
+    SaveToday({Meeting});
+    TfrmNoteAdd* Editor = OpenEditor();
+    const auto Answer = [](QMessageBox::StandardButton Button, QString* Text) {
+        QTimer::singleShot(0, [=] {
+            auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_NE(Box, nullptr);
+            *Text = Box->text();
+            Box->button(Button)->click();
+        });
+    };
+    QString Asked;
+    // A row added and not saved: Escape asks before throwing it away.
+    Enter(Editor, QStringLiteral("买菜"), QString(), false, QStringLiteral("西红柿"));
+    Answer(QMessageBox::No, &Asked);
+    QTest::keyClick(Editor, Qt::Key_Escape);
+    EXPECT_TRUE(Asked.contains(QStringLiteral("未保存")));
+    ASSERT_NE(frmNoteAdd, nullptr) << "No keeps the editor open";
+
+    Select(Editor, 0);
+    Editor->alvNotes->setFocus();
+    Answer(QMessageBox::No, &Asked);
+    QTest::keyClick(Editor->alvNotes, Qt::Key_Delete);
+    EXPECT_EQ(Asked, QStringLiteral("删除便签“开会”吗？"));
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 2);
+    Answer(QMessageBox::Yes, &Asked);
+    QTest::keyClick(Editor->alvNotes, Qt::Key_Delete);
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 1);
+    EXPECT_TRUE(TodayInFile().empty());
+
+    Answer(QMessageBox::Yes, &Asked);
+    Editor->advClose->click();
+    EXPECT_EQ(frmNoteAdd, nullptr);
+    EXPECT_TRUE(TodayInFile().empty()) << "the added row is thrown away";
 }
