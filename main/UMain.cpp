@@ -105,6 +105,9 @@ TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window) {
     CreateMenu();
     CreateTrayIcon();
     tNoteAlarm = new TNoteAlarmClock(this);
+    FTodayTimer = new QTimer(this);
+    FTodayTimer->setInterval(1000);
+    connect(FTodayTimer, &QTimer::timeout, this, &TfrmManyYear::FollowToday);
     FormCreate();
 }
 
@@ -191,6 +194,7 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetToolTipHandler([this](int Col, int Row) {
         return DayCellToolTip(rsYear->Value(), rsMonth->Value(), Col, Row);
     });
+    connect(advDays, &TMonthGrid::CellActivated, this, &TfrmManyYear::advDaysCellActivated);
 }
 
 void TfrmManyYear::CreateMenu() {
@@ -250,10 +254,7 @@ void TfrmManyYear::FormCreate() {
         advDays->SetCell(Col, 0, QString::fromUtf8(WeekDayNames[Col]));
 
     const TDateTime Today = platform::Now();
-    const TDateParts Parts = DecodeDateTime(Today);
-    FTodayYear = Parts.Year;
-    FTodayMonth = Parts.Month;
-    FTodayDay = Parts.Day;
+    ShowToday(Today);
 
     // A clock outside the tables' years shows the nearest year of the range.
     rsYear->SetValue(FTodayYear);
@@ -261,15 +262,37 @@ void TfrmManyYear::FormCreate() {
 
     FillMonth(rsYear->Value(), rsMonth->Value());
 
-    lblHolday->setText(Q(HolidayLine(Today)));
-    lblJieQi->setText(Q(LunarLine(Today)));
-
     notes::LoadNoteSettings();
-
-    AdvSLDate->SetText(Q(TodayDayText(Today)));
 
     RzClockStatus1->SetTextSource([] { return Q(FormatDateTime("hh:nn:ss", platform::Now())); });
     tNoteAlarm->Start();
+    FTodayTimer->start();
+}
+
+void TfrmManyYear::ShowToday(TDateTime Today) {
+    const TDateParts Parts = DecodeDateTime(Today);
+    FTodayYear = Parts.Year;
+    FTodayMonth = Parts.Month;
+    FTodayDay = Parts.Day;
+    lblHolday->setText(Q(HolidayLine(Today)));
+    lblJieQi->setText(Q(LunarLine(Today)));
+    AdvSLDate->SetText(Q(TodayDayText(Today)));
+}
+
+void TfrmManyYear::FollowToday() {
+    const TDateTime Today = platform::Now();
+    const TDateParts Parts = DecodeDateTime(Today);
+    if (Parts.Year == FTodayYear && Parts.Month == FTodayMonth && Parts.Day == FTodayDay)
+        return;
+    const bool TodaysMonthShown = rsYear->Value() == FTodayYear && rsMonth->Value() == FTodayMonth;
+    ShowToday(Today);
+    if (TodaysMonthShown) {
+        rsYear->SetValue(FTodayYear);
+        rsMonth->SetValue(FTodayMonth);
+    }
+    // Laid out again even when the spinners did it: the today mark may come into the month
+    // shown, or leave it.
+    FillMonth(rsYear->Value(), rsMonth->Value());
 }
 
 void TfrmManyYear::FormActivate() {

@@ -3,6 +3,8 @@
 // The main window "万年历": the day panel on the left, the month grid on the right, the
 // popup menu of commands, the tray icon and the note alarm.
 
+#include "calendar/UDateTime.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -14,6 +16,7 @@ class QCloseEvent;
 class QKeyEvent;
 class QLabel;
 class QSystemTrayIcon;
+class QTimer;
 class TClockLabel;
 class TGradientDigitLabel;
 class TGradientPanel;
@@ -76,7 +79,7 @@ public:
     int AlphaLevel() const;
     void SetAlphaLevel(int Level);
 
-    // Today's date taken once at creation.
+    // Today's date, taken at creation and again at each tick that finds the date changed.
     int TodayYear() const { return FTodayYear; }
     int TodayMonth() const { return FTodayMonth; }
     int TodayDay() const { return FTodayDay; }
@@ -92,6 +95,15 @@ public:
     // Lays one month (year 1901..2050, month 1..12) into the grid and sets the year name
     // and zodiac picture of the day panel.
     void FillMonth(int Year, int Month);
+
+    // One look at the clock, once a second: when the date has changed since today was taken,
+    // the today mark, the large digits and the two lines move to the new day, and so does
+    // the month shown when it was today's month.
+    void FollowToday();
+
+    // Opens the note editor for the day of the cell (Col, Row) of the month shown; a cell
+    // without a day opens nothing.
+    void advDaysCellActivated(int Col, int Row);
 
     // True when the weather window exists and is visible (defined with the weather commands).
     bool WeatherShown() const;
@@ -127,7 +139,9 @@ private:
     void advDaysDrawCell(int ACol, int ARow);
     void RzTrayIcon1Activated(int Reason);
     void HideToTray();
+    void ShowToday(TDateTime Today);
 
+    QTimer* FTodayTimer = nullptr;
     int FTodayYear = 0;
     int FTodayMonth = 0;
     int FTodayDay = 0;

@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QToolTip>
 
 #include <algorithm>
@@ -18,6 +19,14 @@ constexpr int DefaultRowHeight = 27;
 constexpr int MarkSize = 10;
 constexpr int MarkInset = 1;
 constexpr int MarkFontPixels = 9;
+
+// The sign: a right triangle of 8 pixels folded down from the cell's top left corner, where
+// neither the centred lines nor the mark reach.
+constexpr int SignSize = 8;
+
+QRect SignArea(const QRect& Cell) {
+    return QRect(Cell.left(), Cell.top(), SignSize, SignSize);
+}
 
 QRect MarkArea(const QRect& Cell) {
     return QRect(Cell.right() + 1 - MarkInset - MarkSize, Cell.top() + MarkInset, MarkSize,
@@ -78,6 +87,14 @@ QRect TMonthGrid::MarkRect(int Col, int Row) const {
     return MarkArea(CellRect(Col, Row));
 }
 
+void TMonthGrid::SetCellSign(int Col, int Row, bool On) {
+    FCells[Index(Col, Row)].Sign = On;
+}
+
+QRect TMonthGrid::SignRect(int Col, int Row) const {
+    return SignArea(CellRect(Col, Row));
+}
+
 bool TMonthGrid::CellAt(const QPoint& At, int& Col, int& Row) const {
     for (Row = FFixedRows; Row < FRowCount; ++Row)
         for (Col = 0; Col < FColCount; ++Col)
@@ -132,6 +149,18 @@ void TMonthGrid::DrawCellMark(QPainter& Painter, const QRect& Area, const TCell&
     Painter.setFont(Font);
     Painter.setPen(Cell.MarkColor);
     Painter.drawText(Plate, Qt::AlignCenter, Cell.Mark);
+    Painter.restore();
+}
+
+void TMonthGrid::DrawCellSign(QPainter& Painter, const QRect& Area, const TCell& Cell) const {
+    if (!Cell.Sign)
+        return;
+    const QRectF Corner(SignArea(Area));
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setPen(Qt::NoPen);
+    Painter.setBrush(FSignColor);
+    Painter.drawPolygon(QPolygonF({Corner.topLeft(), Corner.topRight(), Corner.bottomLeft()}));
     Painter.restore();
 }
 
@@ -199,6 +228,7 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
             Painter.setFont(FCellFont);
             DrawCellText(Painter, Area, Cell.Text);
             DrawCellMark(Painter, Area, Cell);
+            DrawCellSign(Painter, Area, Cell);
         }
     }
 }
@@ -211,8 +241,21 @@ void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
         SetSelected(Col, Row);
 }
 
+void TMonthGrid::mouseDoubleClickEvent(QMouseEvent* Event) {
+    int Col = 0;
+    int Row = 0;
+    if (Event->button() == Qt::LeftButton && CellAt(Event->position().toPoint(), Col, Row)) {
+        SetSelected(Col, Row);
+        emit CellActivated(Col, Row);
+    }
+}
+
 void TMonthGrid::keyPressEvent(QKeyEvent* Event) {
     switch (Event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit CellActivated(FSelCol, FSelRow);
+        break;
     case Qt::Key_Left:
         SetSelected(FSelCol - 1, FSelRow);
         break;

@@ -78,6 +78,17 @@ TEST_F(DayCellHintsTest, MarkStaysClearOfTheThreeLines) {
     EXPECT_TRUE(Cell.contains(Mark));
 }
 
+TEST_F(DayCellHintsTest, NoteSignStaysClearOfTheLinesAndOfTheMark) {
+    const QFontMetricsF Metrics(SansFont(11));
+    const QRect Cell = Grid().CellRect(3, 2);
+    const qreal Widest = Metrics.horizontalAdvance(QString::fromUtf8("十二月"));
+    const qreal TextLeft = Cell.left() + (Cell.width() - Widest) / 2;
+    const QRect Sign = Grid().SignRect(3, 2);
+    EXPECT_LT(Sign.right() + 1, TextLeft);
+    EXPECT_TRUE(Cell.contains(Sign));
+    EXPECT_FALSE(Sign.intersects(Grid().MarkRect(3, 2)));
+}
+
 TEST_F(DayCellHintsTest, TooltipOfADayCellAndNoneForAnEmptyCell) {
     Window->show();
     QApplication::processEvents();
