@@ -2,6 +2,25 @@
 
 #include "widgets/ReportList.h"
 
+namespace {
+
+constexpr int RepeatRole = Qt::UserRole;
+constexpr int AdvanceRole = Qt::UserRole + 1;
+constexpr int IdentityRole = Qt::UserRole + 2;
+
+} // namespace
+
+void SetRowExtras(QTreeWidgetItem* Row, const TRowExtras& Extras) {
+    Row->setData(0, RepeatRole, Extras.Repeat);
+    Row->setData(0, AdvanceRole, Extras.Advance);
+    Row->setData(0, IdentityRole, Extras.Identity);
+}
+
+TRowExtras RowExtras(const QTreeWidgetItem* Row) {
+    return {Row->data(0, RepeatRole).toString(), Row->data(0, AdvanceRole).toInt(),
+            Row->data(0, IdentityRole).toString()};
+}
+
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth) {
     return new TReportList({{QStringLiteral("标题"), TitleWidth},
                             {QStringLiteral("时间"), 96},

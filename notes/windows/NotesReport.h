@@ -5,8 +5,21 @@
 
 #include "notes/UNotesFile.h"
 
+#include <QString>
+
+class QTreeWidgetItem;
 class QWidget;
 class TReportList;
+
+// What a row carries unseen beyond its four cells: the note's repeat, advance and identity.
+struct TRowExtras {
+    QString Repeat;
+    int Advance = 0;
+    QString Identity;
+};
+
+void SetRowExtras(QTreeWidgetItem* Row, const TRowExtras& Extras);
+TRowExtras RowExtras(const QTreeWidgetItem* Row);
 
 // A list with these columns; the time and reminder columns have the same width everywhere.
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth);

@@ -11,8 +11,11 @@
 #include "widgets/FormShape.h"
 #include "widgets/WindowFonts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
 
 namespace {
 
@@ -29,14 +32,30 @@ TfrmNoteList::TfrmNoteList(QWidget* Parent)
 
     RzFormShape1 = new TFormShape(StickyNotePicture(), this);
 
-    lblNotes = new QLabel(this);
-    lblNotes->setGeometry(7, 32, 226, 177);
+    sbNotes = new QScrollArea(this);
+    sbNotes->setGeometry(7, 32, 226, 177);
+    sbNotes->setFrameShape(QFrame::NoFrame);
+    sbNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sbNotes->setWidgetResizable(true);
+    sbNotes->setFocusPolicy(Qt::NoFocus);
+    sbNotes->setStyleSheet(QStringLiteral(
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+        "QScrollBar:vertical { background: transparent; width: 8px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(31, 58, 18, 90); border-radius: 4px;"
+        " min-height: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    sbNotes->viewport()->setAutoFillBackground(false);
+    sbNotes->viewport()->installEventFilter(this);
+
+    lblNotes = new QLabel(sbNotes);
     lblNotes->setWordWrap(true);
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblNotes->setTextFormat(Qt::PlainText);
     lblNotes->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNotes->setStyleSheet(QStringLiteral("background: transparent; color: #1F3A12;"));
     lblNotes->setFont(NotesFont(9));
+    sbNotes->setWidget(lblNotes);
 
     FormCreate();
 }
@@ -66,6 +85,21 @@ void TfrmNoteList::SetNotesText(const QString& Text) {
     QString Shown = Text;
     Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     lblNotes->setText(Shown);
+}
+
+bool TfrmNoteList::eventFilter(QObject* Watched, QEvent* Event) {
+    const QEvent::Type Type = Event->type();
+    if (Watched == sbNotes->viewport() &&
+        (Type == QEvent::MouseButtonPress || Type == QEvent::MouseMove ||
+         Type == QEvent::MouseButtonRelease)) {
+        const auto* Mouse = static_cast<QMouseEvent*>(Event);
+        const QPointF At = RzFormShape1->mapFromGlobal(Mouse->globalPosition());
+        QMouseEvent Passed(Type, At, Mouse->globalPosition(), Mouse->button(), Mouse->buttons(),
+                           Mouse->modifiers());
+        QApplication::sendEvent(RzFormShape1, &Passed);
+        return true;
+    }
+    return QWidget::eventFilter(Watched, Event);
 }
 
 void TfrmNoteList::closeEvent(QCloseEvent* Event) {

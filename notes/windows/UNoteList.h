@@ -1,13 +1,15 @@
 #pragma once
 
 // Today's notes popup "便签列表": a frameless, always-on-top window in the shape of a green
-// sticky note that lists the notes of the current day. At most one exists (frmNoteList).
+// sticky note that lists the notes of the current day, scrolling when they do not fit. At
+// most one exists (frmNoteList).
 
 #include <QWidget>
 
 #include <string>
 
 class QLabel;
+class QScrollArea;
 class TFormShape;
 
 class TfrmNoteList : public QWidget {
@@ -20,6 +22,7 @@ public:
     ~TfrmNoteList() override;
 
     TFormShape* RzFormShape1 = nullptr;
+    QScrollArea* sbNotes = nullptr;
     QLabel* lblNotes = nullptr;
 
     // Rebuilds the text from today's notes; false when the reading failed.
@@ -30,6 +33,9 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* Event) override;
+    // The text's surface passes presses and drags on to the picture, so the popup is dragged
+    // by its text too; the wheel and the scroll bar scroll the text.
+    bool eventFilter(QObject* Watched, QEvent* Event) override;
 
 private:
     void FormCreate();

@@ -11,8 +11,15 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -129,4 +136,41 @@ TEST_F(PopupTest, IsDraggedByItsPicture) {
     Send(QEvent::MouseMove, QPoint(90, 100), Qt::LeftButton);
     Send(QEvent::MouseButtonRelease, QPoint(90, 100), Qt::NoButton);
     EXPECT_EQ(frmNoteList->pos(), QPoint(330, 220));
+}
+
+// Notes that do not fit scroll: none is cut off, and the wheel scrolls them.
+TEST_F(PopupTest, NotesThatDoNotFitScroll) {
+    std::vector<notes::TNote> Many;
+    for (int Number = 1; Number <= 12; ++Number) {
+        Many.push_back({"便签" + std::to_string(Number), "", false, "内容"});
+    }
+    SaveToday(Many);
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->show();
+    QApplication::processEvents();
+    QScrollBar* Bar = frmNoteList->sbNotes->verticalScrollBar();
+    EXPECT_TRUE(Bar->isVisible());
+    ASSERT_GT(Bar->maximum(), 0);
+    EXPECT_TRUE(frmNoteList->lblNotes->text().contains(QStringLiteral("12.便签12")));
+    QWheelEvent Wheel(QPointF(50, 50), QPointF(frmNoteList->sbNotes->mapToGlobal(QPoint(50, 50))),
+                      QPoint(), QPoint(0, -120 * 20), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(frmNoteList->sbNotes->viewport(), &Wheel);
+    EXPECT_GT(Bar->value(), 0);
+}
+
+TEST_F(PopupTest, IsDraggedByItsTextToo) {
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->move(300, 200);
+    frmNoteList->show();
+    QWidget* Text = frmNoteList->sbNotes->viewport();
+    const auto Send = [&](QEvent::Type Type, QPoint Local, Qt::MouseButtons Buttons) {
+        QMouseEvent Event(Type, QPointF(Local), QPointF(Text->mapToGlobal(Local)), Qt::LeftButton,
+                          Buttons, Qt::NoModifier);
+        QApplication::sendEvent(Text, &Event);
+    };
+    Send(QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    Send(QEvent::MouseMove, QPoint(45, 10), Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, QPoint(45, 10), Qt::NoButton);
+    EXPECT_EQ(frmNoteList->pos(), QPoint(325, 190));
 }
