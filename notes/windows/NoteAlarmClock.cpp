@@ -11,8 +11,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include <optional>
-
 namespace {
 
 constexpr int TickIntervalMs = 1000;
@@ -52,37 +50,28 @@ void TNoteAlarmClock::Tick() {
         return;
     }
     if (!FWatch.Unchanged(FileName, Minute.substr(0, 10))) {
-        FAlarms = notes::ReadTodayAlarms(FileName).Slots;
+        FAlarms = notes::ReadTodayAlarms(FileName).Alarms;
         FWatch.Remember();
     }
     const std::vector<notes::TDueReminder> Due = FDueReminders.Tick(Minute, FAlarms);
     if (Due.empty()) {
         return;
     }
-    Announce(FileName, Due);
+    Announce(Due);
     FShake.Start(&ShowTodayPopup());
 }
 
-void TNoteAlarmClock::Announce(const std::string& FileName,
-                               const std::vector<notes::TDueReminder>& Due) {
-    // The slots hold no content: today's notes are read for it, once, and only when a
-    // reminder comes for the first time.
-    std::optional<notes::TNotes> Today;
+void TNoteAlarmClock::Announce(const std::vector<notes::TDueReminder>& Due) {
     for (const notes::TDueReminder& Reminder : Due) {
         if (!Reminder.First) {
             continue;
         }
-        if (!Today) {
-            Today = notes::LoadNotes(FileName, true).Notes;
-        }
-        const auto Slot = static_cast<std::size_t>(Reminder.Slot);
-        const notes::TNoteAlarm& Alarm = FAlarms[Slot];
+        const notes::TNoteAlarm& Alarm = FAlarms[static_cast<std::size_t>(Reminder.Alarm)];
         std::string Body = Alarm.When;
-        if (Slot < Today->size() && (*Today)[Slot].Title == Alarm.Title &&
-            !(*Today)[Slot].Content.empty()) {
-            Body += "\n" + (*Today)[Slot].Content;
+        if (!Alarm.Note.Content.empty()) {
+            Body += "\n" + Alarm.Note.Content;
         }
-        FNotifier->Notify(QString::fromStdString(Alarm.Title), QString::fromStdString(Body));
+        FNotifier->Notify(QString::fromStdString(Alarm.Note.Title), QString::fromStdString(Body));
     }
 }
 

@@ -32,17 +32,17 @@ public:
     // One look at today's reminders. Left out while the popup shakes.
     void Tick();
 
-    // The ten alarm slots as the last tick left them: slot k for the k-th note of today.
+    // Today's reminders as the last tick left them (notes::ReadTodayAlarms).
     const notes::TNoteAlarms& Alarms() const { return FAlarms; }
     bool Shaking() const { return FShake.Running(); }
 
 private:
-    void Announce(const std::string& FileName, const std::vector<notes::TDueReminder>& Due);
+    void Announce(const std::vector<notes::TDueReminder>& Due);
     void ShowPopupFromNotice();
 
     QTimer* FTimer = nullptr;
     platform::TDesktopNotifier* FNotifier = nullptr;
-    // The slots are read again only when the notes file or the day has changed.
+    // The reminders are read again only when the notes file or the day has changed.
     TNotesFileWatch FWatch;
     notes::TNoteAlarms FAlarms;
     notes::TDueReminders FDueReminders;
