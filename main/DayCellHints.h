@@ -3,11 +3,18 @@
 // What the month grid tells about a day beyond its three lines: the 休 (red) or 班 (dark
 // grey) mark of public holidays and adjusted working days, and the tooltip of each day cell.
 
+#include <string>
+
 class QString;
 class TMonthGrid;
 
 // Marks the day cells of the month laid out in the grid, and takes every other mark off.
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month);
+
+// Puts the note sign on the day cells of the month on which notes fall, their own or
+// repeating ones (notes/NoteOccurrences.h), as the notes file holds them now, and takes it
+// off every other cell. True when a cell's sign changed.
+bool MarkNoteDays(TMonthGrid& Grid, int Year, int Month, const std::string& NotesFile);
 
 // The tooltip of the cell (Col, Row) while the month is shown, as rich text holding the plain
 // lines of the day's description; empty for a cell without a day.

@@ -27,14 +27,17 @@ template <typename TWindow> void ShowModally(TWindow*& Reference, QWidget* Paren
 
 void TfrmManyYear::N4Click() {
     OpenNoteEditor(this, platform::Now());
+    FollowToday();
 }
 
 void TfrmManyYear::advDaysCellActivated(int Col, int Row) {
     const int Year = rsYear->Value();
     const int Month = rsMonth->Value();
     const int Day = DayInCell(Year, Month, Col, Row);
-    if (Day > 0)
+    if (Day > 0) {
         OpenNoteEditor(this, EncodeDate(Year, Month, Day));
+        FollowToday();
+    }
 }
 
 void TfrmManyYear::N5Click() {

@@ -13,6 +13,7 @@
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
 #include "notes/UNoteSettings.h"
+#include "notes/UNotesFile.h"
 #include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/UNoteAdd.h"
@@ -282,8 +283,12 @@ void TfrmManyYear::ShowToday(TDateTime Today) {
 void TfrmManyYear::FollowToday() {
     const TDateTime Today = platform::Now();
     const TDateParts Parts = DecodeDateTime(Today);
-    if (Parts.Year == FTodayYear && Parts.Month == FTodayMonth && Parts.Day == FTodayDay)
+    if (Parts.Year == FTodayYear && Parts.Month == FTodayMonth && Parts.Day == FTodayDay) {
+        // The notes file may have changed since: its note signs follow it.
+        if (MarkNoteDays(*advDays, rsYear->Value(), rsMonth->Value(), notes::NotesFileName()))
+            advDays->update();
         return;
+    }
     const bool TodaysMonthShown = rsYear->Value() == FTodayYear && rsMonth->Value() == FTodayMonth;
     ShowToday(Today);
     if (TodaysMonthShown) {
@@ -358,6 +363,7 @@ void TfrmManyYear::FillMonth(int Year, int Month) {
         }
     }
     MarkHolidays(*advDays, Year, Month);
+    MarkNoteDays(*advDays, Year, Month, notes::NotesFileName());
     advDays->repaint();
 }
 

@@ -98,7 +98,7 @@ public:
 
     // One look at the clock, once a second: when the date has changed since today was taken,
     // the today mark, the large digits and the two lines move to the new day, and so does
-    // the month shown when it was today's month.
+    // the month shown when it was today's month. The note signs follow the notes file.
     void FollowToday();
 
     // Opens the note editor for the day of the cell (Col, Row) of the month shown; a cell

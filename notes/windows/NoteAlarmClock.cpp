@@ -2,6 +2,7 @@
 
 #include "calendar/UDateTime.h"
 #include "notes/UNoteSettings.h"
+#include "notes/windows/ReminderNotice.h"
 #include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
@@ -58,7 +59,14 @@ void TNoteAlarmClock::Tick() {
         return;
     }
     Announce(Due);
-    FShake.Start(&ShowTodayPopup());
+    // The popup shows the notes that come now first, standing out.
+    notes::TNotes Coming;
+    for (const notes::TDueReminder& Reminder : Due) {
+        Coming.push_back(FAlarms[static_cast<std::size_t>(Reminder.Alarm)].Note);
+    }
+    TfrmNoteList& Popup = ShowTodayPopup();
+    Popup.LoadTodayNotes(FileName, Coming);
+    FShake.Start(&Popup);
 }
 
 void TNoteAlarmClock::Announce(const std::vector<notes::TDueReminder>& Due) {
@@ -67,11 +75,8 @@ void TNoteAlarmClock::Announce(const std::vector<notes::TDueReminder>& Due) {
             continue;
         }
         const notes::TNoteAlarm& Alarm = FAlarms[static_cast<std::size_t>(Reminder.Alarm)];
-        std::string Body = Alarm.When;
-        if (!Alarm.Note.Content.empty()) {
-            Body += "\n" + Alarm.Note.Content;
-        }
-        FNotifier->Notify(QString::fromStdString(Alarm.Note.Title), QString::fromStdString(Body));
+        FNotifier->Notify(QString::fromStdString(Alarm.Note.Title),
+                          QString::fromStdString(ReminderBody(Alarm)));
     }
 }
 

@@ -17,7 +17,7 @@ void SetRowExtras(QTreeWidgetItem* Row, const TRowExtras& Extras) {
 }
 
 TRowExtras RowExtras(const QTreeWidgetItem* Row) {
-    return {Row->data(0, RepeatRole).toString(), Row->data(0, AdvanceRole).toInt(),
+    return {Row->data(0, RepeatRole).toString(), Row->data(0, AdvanceRole).toString(),
             Row->data(0, IdentityRole).toString()};
 }
 
@@ -32,8 +32,11 @@ TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth) 
 void ShowNotes(TReportList* List, const notes::TNotes& Notes) {
     List->clear();
     for (const notes::TNote& Note : Notes) {
-        List->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-                      QString::fromStdString(Note.Remind.Text()),
-                      QString::fromStdString(Note.Content)});
+        QTreeWidgetItem* Row = List->AddRow(
+            {QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
+             QString::fromStdString(Note.Remind.Text()), QString::fromStdString(Note.Content)});
+        SetRowExtras(Row, {QString::fromStdString(Note.Repeat.Text()),
+                           QString::fromStdString(Note.Advance.Text()),
+                           QString::fromStdString(Note.Id)});
     }
 }

@@ -174,7 +174,7 @@ void TfrmNoteAdd::FormShow() {
 
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
-    const notes::TDaySelection Day{"Date" + FormatDateTime("yyyy-mm-dd", FDay), false};
+    const notes::TDaySelection Day{notes::DayName(NoteDay()), false};
     ShowNotes(alvNotes, notes::ReadNotesOf(FileName, Day).Notes);
     // A file that reads but could never be saved back is told now, before any typing.
     const std::string Unwritable = notes::UnwritablePartOf(FileName);
@@ -197,8 +197,13 @@ void TfrmNoteAdd::alvNotesSelectItem() {
     }
     cmContent->setPlainText(Cells[3]);
     const TRowExtras Extras = RowExtras(alvNotes->topLevelItem(Row));
-    ccRepeat->setCurrentText(ChoiceOfRepeat(Extras.Repeat));
-    SetAdvance(Extras.Advance);
+    const QString Repeat = ChoiceOfRepeat(Extras.Repeat);
+    if (ccRepeat->findText(Repeat) < 0) {
+        // A repeat text from the file that names no rule is kept as it is.
+        ccRepeat->addItem(Repeat);
+    }
+    ccRepeat->setCurrentText(Repeat);
+    SetAdvance(notes::TAdvance::FromText(Extras.Advance.toStdString()).Minutes());
 }
 
 void TfrmNoteAdd::SetAdvance(int Minutes) {
@@ -236,8 +241,10 @@ void TfrmNoteAdd::Image1Click() {
     const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
     const QString Remind = QString::fromStdString(notes::TReminder(aockHint->isChecked()).Text());
     FReminderTicked = FReminderTicked || aockHint->isChecked();
-    TRowExtras Extras{RepeatOfChoice(ccRepeat->currentText()), ccAdvance->currentData().toInt(),
-                      QString()};
+    TRowExtras Extras{
+        RepeatOfChoice(ccRepeat->currentText()),
+        QString::fromStdString(notes::TAdvance(ccAdvance->currentData().toInt()).Text()),
+        QString()};
     if (Found == nullptr) {
         SetRowExtras(alvNotes->AddRow({Title, *When, Remind, Content}), Extras);
         return;
@@ -256,7 +263,7 @@ void TfrmNoteAdd::N1Click() {
     }
     const std::string FileName = notes::NotesFileName();
     try {
-        notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString());
+        notes::DeleteNoteOfDay(FileName, NoteDay(), NoteOfRow(Row));
     } catch (const notes::ENotesError& Failure) {
         ReportError(Failure);
         return;
@@ -274,15 +281,10 @@ void TfrmNoteAdd::advOKClick() {
     }
     notes::TNotes Notes;
     for (int Row = 0; Row < alvNotes->RowCount(); ++Row) {
-        // Cells edited in place are taken as typed, less what XML cannot hold.
-        const QStringList Cells = alvNotes->Row(Row);
-        const auto Cell = [&](int Column) {
-            return WithoutNonXmlCharacters(Cells[Column]).toStdString();
-        };
-        Notes.push_back({Cell(0), Cell(1), notes::TReminder::FromText(Cell(2)), Cell(3)});
+        Notes.push_back(NoteOfRow(Row));
     }
     try {
-        notes::SaveTodayNotes(FileName, Notes);
+        notes::SaveNotesOfDay(FileName, NoteDay(), Notes);
     } catch (const std::exception& Failure) {
         ReportError(Failure);
         return;
@@ -322,6 +324,26 @@ void OpenNoteEditor(QWidget* Parent, TDateTime Day) {
     }
     frmNoteAdd->SetDay(Day);
     frmNoteAdd->exec();
+}
+
+notes::TNote TfrmNoteAdd::NoteOfRow(int Row) const {
+    // Cells edited in place are taken as typed, less what XML cannot hold.
+    const QStringList Cells = alvNotes->Row(Row);
+    const auto Cell = [&](int Column) {
+        return WithoutNonXmlCharacters(Cells[Column]).toStdString();
+    };
+    const TRowExtras Extras = RowExtras(alvNotes->topLevelItem(Row));
+    return {Cell(0),
+            Cell(1),
+            notes::TReminder::FromText(Cell(2)),
+            Cell(3),
+            notes::TRepeat::FromText(Extras.Repeat.toStdString()),
+            notes::TAdvance::FromText(Extras.Advance.toStdString()),
+            Extras.Identity.toStdString()};
+}
+
+notes::TNoteDay TfrmNoteAdd::NoteDay() const {
+    return notes::TNoteDay(std::chrono::floor<std::chrono::days>(FDay));
 }
 
 void TfrmNoteAdd::advCloseClick() {

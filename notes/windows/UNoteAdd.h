@@ -6,6 +6,7 @@
 
 #include "calendar/UDateTime.h"
 #include "common/SecondaryDialog.h"
+#include "notes/UNotesFile.h"
 
 class QCheckBox;
 class QComboBox;
@@ -61,6 +62,9 @@ public:
 private:
     void FormClose() override;
     void SetAdvance(int Minutes);
+    // The note a row of the list stands for, with what it carries unseen.
+    notes::TNote NoteOfRow(int Row) const;
+    notes::TNoteDay NoteDay() const;
     // Asks whether to turn reminders on when a reminder was ticked while they are off.
     void OfferToTurnRemindersOn();
 

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -73,18 +74,26 @@ void TfrmNoteList::FormCreate() {
     PlaceByCorner(this, notes::NotePosition);
 }
 
-bool TfrmNoteList::LoadTodayNotes(const std::string& FileName) {
-    const notes::TNotesRead Reading = notes::ReadTodayNotes(FileName);
-    SetNotesText(TodayNotesText(Reading, FNotesText));
+bool TfrmNoteList::LoadTodayNotes(const std::string& FileName, const notes::TNotes& Due) {
+    notes::TNotesRead Reading = TodaysNotesWithRepeats(FileName);
+    const int DueEntries = PutDueFirst(Reading.Notes, Due);
+    SetNotesText(TodayNotesText(Reading, FNotesText), DueEntries);
     return Reading.Ok;
 }
 
-void TfrmNoteList::SetNotesText(const QString& Text) {
+void TfrmNoteList::SetNotesText(const QString& Text, int DueEntries) {
     FNotesText = Text;
-    // The label breaks lines at line feeds; the carriage returns of the text stand for them.
-    QString Shown = Text;
-    Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lblNotes->setText(Shown);
+    if (DueEntries > 0) {
+        lblNotes->setTextFormat(Qt::RichText);
+        lblNotes->setText(NotesTextMarkup(Text, DueEntries));
+    } else {
+        // The label breaks lines at line feeds; the carriage returns of the text stand for them.
+        QString Shown = Text;
+        Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        lblNotes->setTextFormat(Qt::PlainText);
+        lblNotes->setText(Shown);
+    }
+    sbNotes->verticalScrollBar()->setValue(0);
 }
 
 bool TfrmNoteList::eventFilter(QObject* Watched, QEvent* Event) {

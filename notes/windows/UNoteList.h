@@ -4,6 +4,8 @@
 // sticky note that lists the notes of the current day, scrolling when they do not fit. At
 // most one exists (frmNoteList).
 
+#include "notes/UNotesFile.h"
+
 #include <QWidget>
 
 #include <string>
@@ -25,8 +27,10 @@ public:
     QScrollArea* sbNotes = nullptr;
     QLabel* lblNotes = nullptr;
 
-    // Rebuilds the text from today's notes; false when the reading failed.
-    bool LoadTodayNotes(const std::string& FileName);
+    // Rebuilds the text from today's notes with today's repeating ones; the notes among Due
+    // (those a reminder brings, as the file holds them) come first and stand out, and the
+    // text is shown from its top. False when the reading failed.
+    bool LoadTodayNotes(const std::string& FileName, const notes::TNotes& Due = {});
 
     // The label's text exactly as built, carriage returns included.
     const QString& NotesText() const { return FNotesText; }
@@ -40,7 +44,7 @@ protected:
 private:
     void FormCreate();
     void FormClose();
-    void SetNotesText(const QString& Text);
+    void SetNotesText(const QString& Text, int DueEntries);
 
     QString FNotesText;
 };

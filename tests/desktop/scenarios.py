@@ -1,8 +1,9 @@
 """The calendar's roads as a person takes them, one scenario each, in a private X session.
 
-Usage: scenarios.py SCENARIO CALENDAR LOOPBACK_CALENDAR
+Usage: scenarios.py SCENARIO CALENDAR LOOPBACK_CALENDAR NOTIFICATIONS
 CALENDAR is the program as built; LOOPBACK_CALENDAR is the same program with the weather
-window's hosts on 127.0.0.1, for the weather scenarios.
+window's hosts on 127.0.0.1, for the weather scenarios; NOTIFICATIONS is the notification
+service of the scenarios that give the program a session bus.
 """
 
 import calendar
@@ -13,7 +14,8 @@ import sys
 import threading
 import time
 
-from Xlib import Xatom
+from Xlib import X, XK, Xatom
+from Xlib.ext import xtest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Session, Timeout, wait_for  # noqa: E402
@@ -30,6 +32,7 @@ HIDE_OR_SHOW_GRID, WEATHER, NOTE_EDITOR, NOTES_POPUP, NOTE_SETTINGS, NOTES_HISTO
 # Places in the main window.
 MENU_BUTTON = (207, 13)
 YEAR_SPINNER = (56, 16)
+MONTH_SPINNER = (147, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
 
@@ -100,6 +103,41 @@ def restore_from_tray(s, program):
     x, y = centre(s, icon)
     s.click(x, y, times=2)
     return wait_for(lambda: s.window_named(MAIN_TITLE), "the main window to come back")
+
+
+def day_cell(col, row):
+    """The centre of a day cell of the grid: column 0 (Sunday) .. 6, week row 1 .. 6."""
+    return 221 + col * 58 + 29, 27 + (row - 1) * 50 + 25
+
+
+def type_text(s, text):
+    """Types letters, digits, blanks and colons as a person does, with Shift for the colon."""
+    shift = s.d.keysym_to_keycode(XK.string_to_keysym("Shift_L"))
+    for char in text:
+        if char == ":":
+            xtest.fake_input(s.d, X.KeyPress, shift)
+            s.key("colon")
+            xtest.fake_input(s.d, X.KeyRelease, shift)
+            s.d.sync()
+        else:
+            s.key({" ": "space"}.get(char, char))
+
+
+def set_clock_file(path, stamp):
+    """The clock of a program started under libfaketime with path as its timestamp file reads
+    stamp (UTC) now and runs on from there."""
+    target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
+    with open(path + ".new", "w") as file:
+        file.write("%+d\n" % round(target - time.time()))
+    os.replace(path + ".new", path)
+    return time.monotonic()
+
+
+def faked_clock_environment(path):
+    library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+    assert library, "libfaketime is missing (Debian package faketime)"
+    return {"LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": path,
+            "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
 
 
 # --- scenarios --------------------------------------------------------------------------
@@ -265,19 +303,10 @@ def reminder_at_two(s, program_file, _):
     clock_file = os.path.join(s.root_dir, "clock")
 
     def set_clock(stamp):
-        """The program's clock reads stamp (UTC) now and runs on from there."""
-        target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
-        with open(clock_file + ".new", "w") as file:
-            file.write("%+d\n" % round(target - time.time()))
-        os.replace(clock_file + ".new", clock_file)
-        return time.monotonic()
+        return set_clock_file(clock_file, stamp)
 
-    library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
-    assert library, "libfaketime is missing (Debian package faketime)"
     started = set_clock("2026-12-11 13:59:57")
-    program = s.start_calendar(program_file, {
-        "LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": clock_file,
-        "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}, wait=False)
+    program = s.start_calendar(program_file, faked_clock_environment(clock_file), wait=False)
 
     popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
                      "the reminder's popup")
@@ -304,6 +333,101 @@ def reminder_at_two(s, program_file, _):
 
     wait_for(at_rest, "the popup to come to rest in its corner")
     assert s.window_named(POPUP_TITLE) and program.poll() is None
+
+
+def start_session_bus(s):
+    """A private session bus for the programs that are given its address."""
+    socket_path = os.path.join(s.root_dir, "session-bus")
+    s._spawn("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                             "--address=unix:path=" + socket_path])
+    wait_for(lambda: os.path.exists(socket_path), "the session bus")
+    return "unix:path=" + socket_path
+
+
+def start_notification_log(s, bus):
+    """The notification service on the bus; returns the lines it has logged so far."""
+    log = os.path.join(s.root_dir, "notifications.log")
+    env = dict(s.env)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus
+    s._spawn("notifications", [NOTIFICATIONS_PROGRAM, log], env)
+    wait_for(lambda: os.path.exists(log), "the notification service")
+
+    def lines():
+        with open(log, encoding="utf-8") as file:
+            return file.read().splitlines()
+    return lines
+
+
+def highlighted(rgb):
+    """The warm ground of the due note in today's popup."""
+    r, g, b = rgb
+    return r > 235 and 200 <= g <= 235 and b < 170
+
+
+def lunar_birthday_a_year_on(s, program_file, _):
+    """A note written by a double click on a day of next month, at 09:30, repeating each lunar
+    year with a reminder: a year on, at 09:30 of its next lunar day, the popup comes with the
+    note first and standing out, and one notification is sent."""
+    data = os.path.join(s.folders["data"], "RuxaCalendar")
+    os.makedirs(data)
+    with open(os.path.join(data, "Config.ini"), "w") as config:
+        config.write("[NoteSet]\nPosition=3\nAlarm=1\nblend=10\n")
+    bus = start_session_bus(s)
+    notifications = start_notification_log(s, bus)
+    clock_file = os.path.join(s.root_dir, "clock")
+    set_clock_file(clock_file, "2026-12-11 10:00:00")
+    env = faked_clock_environment(clock_file)
+    env["DBUS_SESSION_BUS_ADDRESS"] = bus
+    program = s.start_calendar(program_file, env)
+    main = s.main_window(program)
+    left, top, _, _ = s.geometry(main)
+
+    # January 2027: the 15th, 腊月初八, is the Friday of week 3.
+    s.move_pointer(left + MONTH_SPINNER[0], top + MONTH_SPINNER[1])
+    s.press(4)
+    s.release(4)
+    x, y = day_cell(5, 3)
+    s.click(left + x, top + y, times=2)
+    editor = wait_for(lambda: s.window_named("便签维护 - 2027年1月15日"),
+                      "the editor of 2027-01-15")
+    wait_for(lambda: active_window(s) == editor.id, "the editor to take the keyboard")
+    type_text(s, "grandma 80")
+    s.key("Tab")  # the list
+    s.key("Tab")  # the time
+    type_text(s, "09:30")
+    s.key("Tab")  # 提醒
+    s.key("space")
+    s.key("Tab")  # 重复: its last choice is 每年农历
+    s.key("End")
+    e_left, e_top, _, _ = s.geometry(editor)
+    s.click(e_left + 268, e_top + 140)  # the arrow into the list
+    s.click(e_left + 411, e_top + 273)  # OK
+    wait_for(lambda: not s.window_named("便签维护 - 2027年1月15日"), "the editor to close")
+    with open(os.path.join(data, "Notes.xml"), "rb") as file:
+        saved = file.read().decode("gb2312")
+    assert "<Date2027-01-15><标题>grandma 80</标题><日期>2027-01-15 09:30</日期><提醒>是</提醒>" \
+        in saved and "<重复>每年农历</重复>" in saved, saved
+
+    # OK showed today's popup: it is put away by the menu before the clock moves on.
+    wait_for(lambda: s.window_named(POPUP_TITLE), "today's popup after OK")
+    open_menu_from_button(s, program, main)
+    choose(s, program, NOTES_POPUP)
+    wait_for(lambda: not s.window_named(POPUP_TITLE), "the popup to hide")
+
+    # 腊月初八 of the next lunar year is 2028-01-04.
+    started = set_clock_file(clock_file, "2028-01-04 09:29:57")
+    popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
+                     "the reminder's popup", seconds=30)
+    assert time.monotonic() - started > 2.5, "the popup came before 09:30"
+    wait_for(lambda: notifications(), "the notification")
+    p_left, p_top, _, _ = s.geometry(popup)
+    # The first entry, at the top of the text, stands out on a warm ground.
+    first = s.pixels(p_left + 10, p_top + 34, 200, 12)
+    assert sum(highlighted(rgb) for row in first for rgb in row) > 200, "the due note is not first"
+    time.sleep(3)
+    lines = notifications()
+    assert len(lines) == 1 and lines[0].startswith("grandma 80\t"), lines
+    assert program.poll() is None
 
 
 class WeatherPage(http.server.BaseHTTPRequestHandler):
@@ -407,13 +531,18 @@ SCENARIOS = {
     "tray_host_later_and_restarted": (tray_host_later_and_restarted, {"tray": False}),
     "second_start": (second_start, {}),
     "reminder_at_two": (reminder_at_two, {}),
+    "lunar_birthday_a_year_on": (lunar_birthday_a_year_on, {}),
     "weather_online": (weather_online, {}),
     "weather_offline": (weather_offline, {}),
 }
 
 
+NOTIFICATIONS_PROGRAM = None
+
+
 def main():
-    name, program_file, loopback_program_file = sys.argv[1:4]
+    global NOTIFICATIONS_PROGRAM
+    name, program_file, loopback_program_file, NOTIFICATIONS_PROGRAM = sys.argv[1:5]
     scenario, options = SCENARIOS[name]
     s = Session(**options)
     try:

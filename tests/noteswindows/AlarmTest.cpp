@@ -4,6 +4,7 @@
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NoteAlarmClock.h"
+#include "notes/windows/ReminderNotice.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"
 #include "notes/windows/WindowShake.h"
@@ -14,6 +15,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -68,7 +70,7 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     frmNoteAdd->Image1->click();
     frmNoteAdd->advOK->click();
 
-    EXPECT_EQ(notes::LoadNotes(NotesFile(), true).Notes,
+    EXPECT_EQ(WithoutIds(notes::LoadNotes(NotesFile(), true).Notes),
               (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
     ASSERT_TRUE(PopupShown());
     const QRect Screen = QGuiApplication::primaryScreen()->geometry();
@@ -98,7 +100,7 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     EXPECT_EQ(Main->N5->text(), QStringLiteral("显示便签")) << "the alarm leaves the menu alone";
 }
 
-TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
+TEST_F(AlarmTest, OnlyATimedReminderOfTodayFiresWhateverItsTitleOrPlace) {
     const auto Quiet = [](int Count) {
         std::vector<notes::TNote> Notes;
         for (int Index = 0; Index < Count; ++Index) {
@@ -119,11 +121,11 @@ TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
     const Case Cases[] = {
         {"reminders off", {Note("开会", "2024-05-01 14:00", true)}, 0, false},
         {"reminder flag 否", {Note("开会", "2024-05-01 14:00", false)}, 1, false},
-        {"empty title", {Note("", "2024-05-01 14:00", true)}, 1, false},
+        {"empty title", {Note("", "2024-05-01 14:00", true)}, 1, true},
         {"time already past", {Note("开会", "2024-05-01 13:00", true)}, 1, false},
         {"no time chosen", {Note("开会", "", true)}, 1, false},
         {"eleventh note of the day", With(Quiet(10), Note("开会", "2024-05-01 14:00", true)), 1,
-         false},
+         true},
         {"tenth note of the day", With(Quiet(9), Note("开会", "2024-05-01 14:00", true)), 1, true},
         {"an alarm value of 2", {Note("开会", "2024-05-01 14:00", true)}, 2, true},
     };
@@ -208,4 +210,53 @@ TEST(WindowShake, AWindowDestroyedDuringTheShakeEndsIt) {
     Window.reset();
     Shake.Step();
     EXPECT_FALSE(Shake.Running());
+}
+
+// A repeating note's reminder brings up the popup with that note first and standing out,
+// ahead of today's own notes; the popup opened later without a reminder shows none so.
+TEST_F(AlarmTest, ARepeatingNoteThatComesIsFirstInThePopup) {
+    notes::SaveSettings(3, true, 10);
+    SetNow(2023, 5, 1);
+    notes::TNote Birthday = Note("外婆生日", "2023-05-01 09:30", true);
+    Birthday.Repeat = notes::TRepeat(notes::TRepeat::TRule::Yearly);
+    SaveToday({Birthday});
+    SetNow(2024, 5, 1);
+    SaveToday({Note("开会", "2024-05-01 08:00", false)});
+    TickAt(9, 30, 0);
+    ASSERT_TRUE(PopupShown());
+    EXPECT_TRUE(
+        frmNoteList->NotesText().startsWith(QStringLiteral("1.外婆生日 | 2024-05-01 09:30")))
+        << frmNoteList->NotesText().toStdString();
+    EXPECT_TRUE(frmNoteList->NotesText().contains(QStringLiteral("2.开会")));
+    EXPECT_EQ(frmNoteList->lblNotes->textFormat(), Qt::RichText);
+    frmNoteList->LoadTodayNotes(NotesFile());
+    EXPECT_TRUE(frmNoteList->NotesText().startsWith(QStringLiteral("1.开会")));
+    EXPECT_EQ(frmNoteList->lblNotes->textFormat(), Qt::PlainText);
+}
+
+TEST(ReminderNotice, TheBodyNamesTheLunarDayOfALunarYearlyNote) {
+    const auto Alarm = [](const char* When, notes::TRepeat::TRule Rule, const char* Content) {
+        notes::TNoteAlarm Made;
+        Made.When = When;
+        Made.Minute = When;
+        Made.Note = {"外婆 八十大寿", "2023-12-31 09:30", true, Content};
+        Made.Note.Repeat = notes::TRepeat(Rule);
+        return Made;
+    };
+    using TRule = notes::TRepeat::TRule;
+    struct Case {
+        notes::TNoteAlarm Alarm;
+        std::string Body;
+    };
+    const Case Cases[] = {
+        {Alarm("2024-12-20 09:30", TRule::LunarYearly, "订蛋糕"),
+         "2024-12-20 09:30 农历十一月二十\n订蛋糕"},
+        {Alarm("2020-05-30 09:30", TRule::LunarYearly, ""), "2020-05-30 09:30 农历闰四月初八"},
+        {Alarm("2024-12-20 09:30", TRule::LunarMonthly, ""), "2024-12-20 09:30"},
+        {Alarm("2024-12-20 09:30", TRule::None, "订蛋糕"), "2024-12-20 09:30\n订蛋糕"},
+        {Alarm("2600-01-01 09:30", TRule::LunarYearly, ""), "2600-01-01 09:30"},
+    };
+    for (const Case& C : Cases) {
+        EXPECT_EQ(ReminderBody(C.Alarm), C.Body) << C.Alarm.When;
+    }
 }

@@ -1,6 +1,7 @@
 #include "NotesWindowsFixture.h"
 
 #include "common/WindowReferences.h"
+#include "notes/NotesReading.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NoteEditing.h"
 #include "notes/windows/NotesText.h"
@@ -44,7 +45,9 @@ protected:
         Editor->alvNotes->setCurrentItem(Editor->alvNotes->topLevelItem(Row));
     }
 
-    notes::TNotes TodayInFile() const { return notes::LoadNotes(NotesFile(), true).Notes; }
+    notes::TNotes TodayInFile() const {
+        return WithoutIds(notes::LoadNotes(NotesFile(), true).Notes);
+    }
 };
 
 const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
@@ -350,4 +353,58 @@ TEST_F(EditorTest, ATickedReminderWhileRemindersAreOffAsksToTurnThemOn) {
         EXPECT_EQ(frmNoteAdd, nullptr);
         RunDeferredDeletes();
     }
+}
+
+// The editor of another day shows and saves that day's notes, with the repeat and advance
+// chosen beside the time; a note read back keeps its identity through a change.
+TEST_F(EditorTest, AnotherDaysEditorSavesIntoThatDayWithRepeatAndAdvance) {
+    notes::NoteAlarmOn = 1;
+    SaveToday({Meeting});
+    TfrmNoteAdd* Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    EXPECT_EQ(Editor->windowTitle(), QStringLiteral("便签维护 - 2024年2月10日"));
+    EXPECT_EQ(Editor->ccTime->itemText(0), QStringLiteral("2024-02-10 00:00"));
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 0) << "today's notes are not that day's";
+    Editor->ccRepeat->setCurrentText(QStringLiteral("每年农历"));
+    Editor->ccAdvance->setCurrentIndex(Editor->ccAdvance->findText(QStringLiteral("1天")));
+    Enter(Editor, QStringLiteral("拜年"), QStringLiteral("9:30"), true, QStringLiteral("给外婆"));
+    Editor->advOK->click();
+
+    const auto Day = [&] {
+        return notes::ReadNotesOf(NotesFile(), {"Date2024-02-10", false}).Notes;
+    };
+    ASSERT_EQ(Day().size(), 1U);
+    const notes::TNote Saved = Day()[0];
+    EXPECT_EQ(Saved.When, "2024-02-10 09:30");
+    EXPECT_EQ(Saved.Repeat.Text(), "每年农历");
+    EXPECT_EQ(Saved.Advance.Minutes(), 1440);
+    EXPECT_EQ(Saved.Id.size(), 32U);
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{Meeting})) << "today's notes as they were";
+    RunDeferredDeletes();
+
+    Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    Select(Editor, 0);
+    EXPECT_EQ(Editor->ccRepeat->currentText(), QStringLiteral("每年农历"));
+    EXPECT_EQ(Editor->ccAdvance->currentText(), QStringLiteral("1天"));
+    Editor->ccRepeat->setCurrentText(QStringLiteral("每月农历"));
+    Editor->Image1->click();
+    Editor->advOK->click();
+    ASSERT_EQ(Day().size(), 1U);
+    EXPECT_EQ(Day()[0].Repeat.Text(), "每月农历");
+    EXPECT_EQ(Day()[0].Id, Saved.Id);
+    RunDeferredDeletes();
+
+    Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    Select(Editor, 0);
+    Editor->N1->trigger();
+    EXPECT_TRUE(Day().empty());
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{Meeting}));
 }

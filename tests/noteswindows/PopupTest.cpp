@@ -174,3 +174,46 @@ TEST_F(PopupTest, IsDraggedByItsTextToo) {
     Send(QEvent::MouseButtonRelease, QPoint(45, 10), Qt::NoButton);
     EXPECT_EQ(frmNoteList->pos(), QPoint(325, 190));
 }
+
+TEST(NotesText, PutsTheDueNotesFirstAndMarksThemUp) {
+    notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
+    notes::TNote Birthday{"生日", "2023-05-01 09:30", true, "蛋糕"};
+    Birthday.Repeat = notes::TRepeat(notes::TRepeat::TRule::Yearly);
+    notes::TNote BirthdayToday = Birthday;
+    BirthdayToday.When = "2024-05-01 09:30";
+    const notes::TNote Shopping{"买菜", "", false, "西红柿"};
+    notes::TNotes Notes{Meeting, Shopping, BirthdayToday};
+    EXPECT_EQ(PutDueFirst(Notes, {Birthday}), 1) << "a repeating note whatever its time";
+    EXPECT_EQ(Notes, (notes::TNotes{BirthdayToday, Meeting, Shopping}));
+    EXPECT_EQ(PutDueFirst(Notes, {}), 0);
+    EXPECT_EQ(PutDueFirst(Notes, {Shopping, Meeting}), 2);
+    EXPECT_EQ(Notes, (notes::TNotes{Meeting, Shopping, BirthdayToday}));
+
+    const QString Markup = NotesTextMarkup(
+        QStringLiteral("1.<b> | | 是\r内容\r") + Hyphens + QStringLiteral("\r2.b | | 否\r"), 1);
+    EXPECT_EQ(Markup.count(QStringLiteral("#FFE08A")), 1);
+    EXPECT_TRUE(Markup.contains(QStringLiteral("1.&lt;b&gt; | | 是<br>内容"))) << "as written";
+    EXPECT_TRUE(Markup.indexOf(QStringLiteral("#FFE08A")) < Markup.indexOf(QStringLiteral("1.")));
+    EXPECT_TRUE(Markup.indexOf(QStringLiteral("2.b")) > Markup.indexOf(Hyphens));
+}
+
+// Today's popup lists today's own notes, then the repeating notes of earlier days that fall
+// on today, with today's time.
+TEST_F(PopupTest, ShowsTodaysRepeatingNotesAfterTodaysOwn) {
+    SetNow(2024, 4, 3);
+    notes::TNote Weekly{"周会", "2024-04-03 10:00", true, "三楼"};
+    Weekly.Repeat = notes::TRepeat(notes::TRepeat::TRule::Weekly);
+    notes::TNote Daily{"吃药", "", false, ""};
+    Daily.Repeat = notes::TRepeat(notes::TRepeat::TRule::Daily);
+    SaveToday({Weekly, Daily});
+    SetNow(2024, 5, 1); // a Wednesday, as 2024-04-03
+    SaveToday({{"买菜", "", false, "西红柿"}});
+    SetNow(2024, 5, 1, 8);
+    TfrmNoteList Popup;
+    EXPECT_TRUE(Popup.NotesText().startsWith(QStringLiteral("1.买菜 |  | 否\r西红柿\r")));
+    EXPECT_TRUE(Popup.NotesText().contains(QStringLiteral("2.周会 | 2024-05-01 10:00 | 是\r三楼")));
+    EXPECT_TRUE(Popup.NotesText().contains(QStringLiteral("3.吃药 |  | 否")));
+    SetNow(2024, 5, 2);
+    Popup.LoadTodayNotes(NotesFile());
+    EXPECT_EQ(Popup.NotesText(), QStringLiteral("1.吃药 |  | 否\r")) << "no day element of its own";
+}
