@@ -33,6 +33,7 @@ HIDE_OR_SHOW_GRID, WEATHER, NOTE_EDITOR, NOTES_POPUP, NOTE_SETTINGS, NOTES_HISTO
 MENU_BUTTON = (207, 13)
 YEAR_SPINNER = (56, 16)
 MONTH_SPINNER = (147, 16)
+MONTH_PLUS = (168, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
 
@@ -375,21 +376,23 @@ def lunar_birthday_a_year_on(s, program_file, _):
     bus = start_session_bus(s)
     notifications = start_notification_log(s, bus)
     clock_file = os.path.join(s.root_dir, "clock")
-    set_clock_file(clock_file, "2026-12-11 10:00:00")
+    set_clock_file(clock_file, "2026-11-11 10:00:00")
     env = faked_clock_environment(clock_file)
     env["DBUS_SESSION_BUS_ADDRESS"] = bus
     program = s.start_calendar(program_file, env)
     main = s.main_window(program)
     left, top, _, _ = s.geometry(main)
 
-    # January 2027: the 15th, 腊月初八, is the Friday of week 3.
-    s.move_pointer(left + MONTH_SPINNER[0], top + MONTH_SPINNER[1])
-    s.press(4)
-    s.release(4)
-    x, y = day_cell(5, 3)
+    # December 2026: the 28th, 十一月二十, is the Monday of week 5.
+    month_field = (left + MONTH_SPINNER[0] - 12, top + 8, 24, 16)
+    wait_for(lambda: s.pixels(*month_field) == s.pixels(*month_field), "the month to be drawn")
+    november = s.pixels(*month_field)
+    s.click(left + MONTH_PLUS[0], top + MONTH_PLUS[1])
+    wait_for(lambda: s.pixels(*month_field) != november, "the next month")
+    x, y = day_cell(1, 5)
     s.click(left + x, top + y, times=2)
-    editor = wait_for(lambda: s.window_named("便签维护 - 2027年1月15日"),
-                      "the editor of 2027-01-15")
+    editor = wait_for(lambda: s.window_named("便签维护 - 2026年12月28日"),
+                      "the editor of 2026-12-28")
     wait_for(lambda: active_window(s) == editor.id, "the editor to take the keyboard")
     type_text(s, "grandma 80")
     s.key("Tab")  # the list
@@ -402,10 +405,10 @@ def lunar_birthday_a_year_on(s, program_file, _):
     e_left, e_top, _, _ = s.geometry(editor)
     s.click(e_left + 268, e_top + 140)  # the arrow into the list
     s.click(e_left + 411, e_top + 273)  # OK
-    wait_for(lambda: not s.window_named("便签维护 - 2027年1月15日"), "the editor to close")
+    wait_for(lambda: not s.window_named("便签维护 - 2026年12月28日"), "the editor to close")
     with open(os.path.join(data, "Notes.xml"), "rb") as file:
         saved = file.read().decode("gb2312")
-    assert "<Date2027-01-15><标题>grandma 80</标题><日期>2027-01-15 09:30</日期><提醒>是</提醒>" \
+    assert "<Date2026-12-28><标题>grandma 80</标题><日期>2026-12-28 09:30</日期><提醒>是</提醒>" \
         in saved and "<重复>每年农历</重复>" in saved, saved
 
     # OK showed today's popup: it is put away by the menu before the clock moves on.
@@ -414,8 +417,8 @@ def lunar_birthday_a_year_on(s, program_file, _):
     choose(s, program, NOTES_POPUP)
     wait_for(lambda: not s.window_named(POPUP_TITLE), "the popup to hide")
 
-    # 腊月初八 of the next lunar year is 2028-01-04.
-    started = set_clock_file(clock_file, "2028-01-04 09:29:57")
+    # 十一月二十 of the next lunar year is 2027-12-17.
+    started = set_clock_file(clock_file, "2027-12-17 09:29:57")
     popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
                      "the reminder's popup", seconds=30)
     assert time.monotonic() - started > 2.5, "the popup came before 09:30"
@@ -426,7 +429,7 @@ def lunar_birthday_a_year_on(s, program_file, _):
     assert sum(highlighted(rgb) for row in first for rgb in row) > 200, "the due note is not first"
     time.sleep(3)
     lines = notifications()
-    assert len(lines) == 1 and lines[0].startswith("grandma 80\t"), lines
+    assert lines == ["grandma 80\t2027-12-17 09:30 农历十一月二十"], lines
     assert program.poll() is None
 
 
