@@ -1,14 +1,18 @@
 #pragma once
 
-// The one running instance of a program for this user. The first start holds a lock file
-// in the user's runtime folder and listens on a local socket beside it; a later start finds
-// the lock taken and knocks on that socket instead, so the running instance can come
-// forward. The kernel drops the lock of a killed process, so a stale lock file or socket
-// never blocks the next start.
+// The one running instance of a program per data folder and user. The first start holds a
+// lock on a lock file in the data folder (the notes it guards are there, whatever session the
+// start comes from) and listens on a door: a local socket in the abstract namespace under a
+// random name, written into the lock file. A later start finds the lock taken, reads the
+// door's name and knocks, so the running instance can come forward. The kernel drops the
+// lock of a killed process, and an abstract socket leaves no file, so nothing stale blocks
+// the next start.
+//
+// Only a folder and a lock file of this user are used (owner and mode checked, no links
+// followed), and both sides of a knock check the other's user (SO_PEERCRED). When the data
+// folder cannot hold the lock, a private folder of this user in the runtime folder
+// ($XDG_RUNTIME_DIR, or /tmp) holds it instead, under a name made from the data folder.
 
-#include "platform/FileLock.h"
-
-#include <chrono>
 #include <optional>
 #include <string>
 
@@ -16,13 +20,14 @@ namespace platform {
 
 class TRunningInstance {
 public:
-    // Claims the place of the instance called Name. Empty when another process holds it
-    // (HeldElsewhere true) or when there is no folder to hold a lock in (HeldElsewhere false).
-    static std::optional<TRunningInstance> Claim(const std::string& Name, bool& HeldElsewhere);
+    struct TClaim;
 
-    // Knocks on the door of the running instance called Name, waiting up to Patience for
-    // one that is still starting to open it. True when the knock was delivered.
-    static bool Knock(const std::string& Name, std::chrono::milliseconds Patience);
+    // Claims the place of the instance called Name for the data folder.
+    static TClaim Claim(const std::string& Name);
+
+    // Knocks on Door (as given by Claim). True when the running instance of this user took the
+    // knock; false at once when nothing answers there.
+    static bool Knock(const std::string& Door);
 
     TRunningInstance(TRunningInstance&& Other) noexcept;
     TRunningInstance& operator=(TRunningInstance&&) = delete;
@@ -32,20 +37,33 @@ public:
 
     // Becomes readable when a later start knocks; -1 when the door could not be opened.
     int DoorDescriptor() const { return FDoor; }
+    // Why the door could not be opened; empty when it is open.
+    const std::string& DoorFault() const { return FDoorFault; }
+    // The lock file held.
+    const std::string& LockPath() const { return FLockPath; }
 
-    // Lets in every knock that waits at the door; how many there were.
-    int TakeKnocks();
+    // Lets in at most Most of the knocks that wait at the door (so that a flood of them
+    // cannot take over the caller); how many of those came from this user.
+    int TakeKnocks(int Most);
 
 private:
-    TRunningInstance(TFileLock Lock, int Door, std::string DoorPath);
+    TRunningInstance(int LockFd, std::string LockPath, int Door, std::string DoorFault);
 
-    TFileLock FLock;
+    int FLockFd = -1;
+    std::string FLockPath;
     int FDoor = -1;
-    std::string FDoorPath;
+    std::string FDoorFault;
 };
 
-// The user's runtime folder ($XDG_RUNTIME_DIR), or the data folder when there is none;
-// always ending in "/".
-std::string RuntimeFolder();
+struct TRunningInstance::TClaim {
+    // The place, when this process got it.
+    std::optional<TRunningInstance> Instance;
+    // Another process of this user holds the place; Door is where it listens (empty when it
+    // has none).
+    bool HeldElsewhere = false;
+    std::string Door;
+    // Why no place could be had at all, neither in the data folder nor in the runtime folder.
+    std::string Fault;
+};
 
 } // namespace platform

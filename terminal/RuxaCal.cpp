@@ -35,7 +35,8 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
     case TCalAction::Month:
         if (Command.Year == 0) {
             if (!IsSupportedDate(Today.Year, Today.Month, 1)) {
-                Fault = "今天不在 1901 至 2050 年之间，请给出年月";
+                Fault = "今天不在 " + std::to_string(FirstSupportedYear) + " 至 " +
+                        std::to_string(LastSupportedYear) + " 年之间，请给出年月";
                 Status = 2;
                 return {};
             }

@@ -1,6 +1,7 @@
 #include "platform/dbus/DesktopNotifier.h"
 
-#include <QDBusConnection>
+#include "platform/dbus/BusReach.h"
+
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QDBusPendingReply>
@@ -16,6 +17,7 @@ const QString Service = QStringLiteral("org.freedesktop.Notifications");
 const QString Path = QStringLiteral("/org/freedesktop/Notifications");
 const QString Interface = QStringLiteral("org.freedesktop.Notifications");
 const QString DefaultActionKey = QStringLiteral("default");
+const QString BusService = QStringLiteral("org.freedesktop.DBus");
 
 QDBusMessage Call(const QString& Method) {
     return QDBusMessage::createMethodCall(Service, Path, Interface, Method);
@@ -23,9 +25,9 @@ QDBusMessage Call(const QString& Method) {
 
 // Runs Done with the reply once it has come, when it is not an error.
 template <typename TReply, typename TDone>
-void WhenAnswered(const QDBusMessage& Message, QObject* Context, TDone Done) {
-    auto* Watcher =
-        new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(Message), Context);
+void WhenAnswered(const QDBusConnection& Bus, const QDBusMessage& Message, QObject* Context,
+                  TDone Done) {
+    auto* Watcher = new QDBusPendingCallWatcher(Bus.asyncCall(Message), Context);
     QObject::connect(Watcher, &QDBusPendingCallWatcher::finished, Context,
                      [Done = std::move(Done)](QDBusPendingCallWatcher* Finished) {
                          const TReply Reply = *Finished;
@@ -42,22 +44,51 @@ TDesktopNotifier::TDesktopNotifier(QString AppName, QString ProgramName, QObject
     : QObject(Parent), FAppName(std::move(AppName)), FProgramName(std::move(ProgramName)) {}
 
 void TDesktopNotifier::Notify(const QString& Summary, const QString& Body) {
-    QDBusConnection Bus = QDBusConnection::sessionBus();
-    if (!Bus.isConnected()) {
+    switch (FState) {
+    case TBusState::Connected:
+        Ask(Summary, Body);
         return;
+    case TBusState::Absent:
+        return;
+    case TBusState::Reaching:
+        FWaiting.push_back({Summary, Body});
+        return;
+    case TBusState::Unreached:
+        break;
     }
-    // The bus is first reached here rather than at start-up, which it would slow down.
-    if (!FListening) {
-        FListening = true;
-        Bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
-                    SLOT(ActionInvoked(uint, QString)));
-        Bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
-                    SLOT(NotificationClosed(uint, uint)));
+    // The bus is first reached here rather than at start-up: a calendar whose notes never
+    // remind has no need of it.
+    FState = TBusState::Reaching;
+    FWaiting.push_back({Summary, Body});
+    ReachBus(
+        QDBusConnection::SessionBus, this,
+        [this](QDBusConnection& Bus) {
+            Bus.connect(Service, Path, Interface, QStringLiteral("ActionInvoked"), this,
+                        SLOT(ActionInvoked(uint, QString, QDBusMessage)));
+            Bus.connect(Service, Path, Interface, QStringLiteral("NotificationClosed"), this,
+                        SLOT(NotificationClosed(uint, uint, QDBusMessage)));
+            Bus.connect(BusService, QStringLiteral("/org/freedesktop/DBus"), BusService,
+                        QStringLiteral("NameOwnerChanged"), {Service}, QString(), this,
+                        SLOT(ServiceOwnerChanged(QString, QString, QString)));
+        },
+        [this](const QDBusConnection& Bus) { Reached(Bus); });
+}
+
+void TDesktopNotifier::Reached(const QDBusConnection& Bus) {
+    FBus = Bus;
+    FState = Bus.isConnected() ? TBusState::Connected : TBusState::Absent;
+    std::vector<TWaiting> Waiting = std::exchange(FWaiting, {});
+    if (FState == TBusState::Connected) {
+        for (const TWaiting& Notice : Waiting)
+            Ask(Notice.Summary, Notice.Body);
     }
+}
+
+void TDesktopNotifier::Ask(const QString& Summary, const QString& Body) {
     // A service that renders markup would take "<" and "&" in the body as tags, so it gets
     // the body escaped; it is asked first, since the answer may change with the service.
     WhenAnswered<QDBusPendingReply<QStringList>>(
-        Call(QStringLiteral("GetCapabilities")), this,
+        FBus, Call(QStringLiteral("GetCapabilities")), this,
         [this, Summary, Body](const QDBusPendingReply<QStringList>& Reply) {
             const bool Markup = Reply.value().contains(QStringLiteral("body-markup"));
             Send(Summary, Markup ? Body.toHtmlEscaped() : Body);
@@ -69,19 +100,34 @@ void TDesktopNotifier::Send(const QString& Summary, const QString& Body) {
     const QVariantMap Hints{{QStringLiteral("desktop-entry"), FProgramName}};
     Message << FAppName << uint(0) << FProgramName << Summary << Body
             << QStringList{DefaultActionKey, FAppName} << Hints << int(-1);
-    WhenAnswered<QDBusPendingReply<uint>>(
-        Message, this,
-        [this](const QDBusPendingReply<uint>& Reply) { FOpen.insert(Reply.value()); });
+    WhenAnswered<QDBusPendingReply<uint>>(FBus, Message, this,
+                                          [this](const QDBusPendingReply<uint>& Reply) {
+                                              Sent(Reply.value(), Reply.reply().service());
+                                          });
 }
 
-void TDesktopNotifier::ActionInvoked(uint Id, const QString& Action) {
-    if (Action == DefaultActionKey && FOpen.contains(Id)) {
+void TDesktopNotifier::Sent(uint Id, const QString& Owner) {
+    // An answer from another owner than before: the name has passed on meanwhile.
+    if (!FOpen.isEmpty() && FOpen.begin().value() != Owner)
+        FOpen.clear();
+    FOpen.insert(Id, Owner);
+}
+
+void TDesktopNotifier::ActionInvoked(uint Id, const QString& Action, const QDBusMessage& Message) {
+    const auto Open = FOpen.constFind(Id);
+    if (Action == DefaultActionKey && Open != FOpen.constEnd() && *Open == Message.service()) {
         emit DefaultAction();
     }
 }
 
-void TDesktopNotifier::NotificationClosed(uint Id, uint) {
-    FOpen.remove(Id);
+void TDesktopNotifier::NotificationClosed(uint Id, uint, const QDBusMessage& Message) {
+    const auto Open = FOpen.constFind(Id);
+    if (Open != FOpen.constEnd() && *Open == Message.service())
+        FOpen.erase(Open);
+}
+
+void TDesktopNotifier::ServiceOwnerChanged(const QString&, const QString&, const QString&) {
+    FOpen.clear();
 }
 
 } // namespace platform

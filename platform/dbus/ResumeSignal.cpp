@@ -1,23 +1,21 @@
 #include "platform/dbus/ResumeSignal.h"
 
-#include <QDBusConnection>
-#include <QTimer>
+#include "platform/dbus/BusReach.h"
 
 namespace platform {
 
 TResumeSignal::TResumeSignal(QObject* Parent) : QObject(Parent) {
-    // Once the event loop runs: reaching the system bus would slow down the start-up.
-    QTimer::singleShot(0, this, &TResumeSignal::Listen);
-}
-
-void TResumeSignal::Listen() {
-    QDBusConnection Bus = QDBusConnection::systemBus();
-    if (Bus.isConnected()) {
-        Bus.connect(QStringLiteral("org.freedesktop.login1"),
-                    QStringLiteral("/org/freedesktop/login1"),
-                    QStringLiteral("org.freedesktop.login1.Manager"),
-                    QStringLiteral("PrepareForSleep"), this, SLOT(PrepareForSleep(bool)));
-    }
+    // Subscribing asks the bus who owns logind's name, which a hung bus never answers: that
+    // waits on a thread of its own. Only the owner's signals reach the slot.
+    ReachBus(
+        QDBusConnection::SystemBus, this,
+        [this](QDBusConnection& Bus) {
+            Bus.connect(QStringLiteral("org.freedesktop.login1"),
+                        QStringLiteral("/org/freedesktop/login1"),
+                        QStringLiteral("org.freedesktop.login1.Manager"),
+                        QStringLiteral("PrepareForSleep"), this, SLOT(PrepareForSleep(bool)));
+        },
+        [this](const QDBusConnection& Bus) { FListening = Bus.isConnected(); });
 }
 
 void TResumeSignal::PrepareForSleep(bool Sleeping) {

@@ -1,8 +1,8 @@
 #pragma once
 
 // The system's word that it has woken from suspend: logind's PrepareForSleep(false) on the
-// system bus, listened for from the first turn of the event loop on. Without a system bus or
-// without logind it never comes.
+// system bus, listened for from as soon as the bus answers. Without a system bus or without
+// logind it never comes; a signal of that name from any other sender is not it.
 
 #include <QObject>
 
@@ -14,6 +14,9 @@ class TResumeSignal : public QObject {
 public:
     explicit TResumeSignal(QObject* Parent = nullptr);
 
+    // Whether the bus has answered and the signal is listened for.
+    bool Listening() const { return FListening; }
+
 signals:
     void Resumed();
 
@@ -21,7 +24,7 @@ private slots:
     void PrepareForSleep(bool Sleeping);
 
 private:
-    void Listen();
+    bool FListening = false;
 };
 
 } // namespace platform

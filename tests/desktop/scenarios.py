@@ -283,7 +283,8 @@ def second_start(s, program_file, _):
     wait_for(lambda: active_window(s) == s.window_named(MAIN_TITLE).id,
              "the running calendar to be the active window")
 
-    # A killed calendar leaves its lock file and socket; the next start is not blocked.
+    # A killed calendar leaves its lock file with the name of its door; the next start is not
+    # blocked.
     s.stop(first, sig=9)
     third = s.start_calendar(program_file)
     assert third.poll() is None

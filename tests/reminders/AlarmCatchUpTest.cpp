@@ -50,6 +50,7 @@ TEST_F(AlarmCatchUpTest, ASuspendOverAReminderBringsItOnceAtTheNextTick) {
 }
 
 TEST_F(AlarmCatchUpTest, TheSystemsResumeSignalCatchesUpWithoutATick) {
+    WaitUntilResumeIsHeard();
     TickAt(13, 58, 30);
     testbus::SendPrepareForSleep(true);
     SetNow(2024, 5, 1, 14, 5, 10);
@@ -57,4 +58,14 @@ TEST_F(AlarmCatchUpTest, TheSystemsResumeSignalCatchesUpWithoutATick) {
     EXPECT_TRUE(QTest::qWaitFor([] { return PopupShown(); }, PopupWaitMs));
     ASSERT_TRUE(NotificationsArrive(1));
     EXPECT_EQ(Service->Received()[0].Summary, QStringLiteral("开会"));
+}
+
+TEST_F(AlarmCatchUpTest, APrepareForSleepFromAnotherSenderThanLogindIsIgnored) {
+    WaitUntilResumeIsHeard();
+    TickAt(13, 58, 30);
+    SetNow(2024, 5, 1, 14, 5, 10);
+    testbus::SendPrepareForSleepAsAnother(false);
+    EXPECT_FALSE(PopupShown());
+    testbus::SendPrepareForSleep(false);
+    EXPECT_TRUE(QTest::qWaitFor([] { return PopupShown(); }, PopupWaitMs));
 }

@@ -15,6 +15,7 @@ namespace {
 
 const QString Logind = QStringLiteral("org.freedesktop.login1");
 const QString LogindConnection = QStringLiteral("test-logind");
+const QString ImpostorConnection = QStringLiteral("test-impostor");
 constexpr int ReplyWaitMs = 10000;
 
 std::unique_ptr<TTestBus> SessionBus;
@@ -62,12 +63,46 @@ const QString& SessionAddress() {
     return SessionBus ? SessionBus->Address() : None;
 }
 
+const QString& SystemAddress() {
+    static const QString None;
+    return SystemBus ? SystemBus->Address() : None;
+}
+
+void HangSessionBus(bool Hung) {
+    SessionBus->Hang(Hung);
+}
+
+void HangSystemBus(bool Hung) {
+    SystemBus->Hang(Hung);
+}
+
+QDBusMessage PrepareForSleep(bool Sleeping) {
+    return QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
+                                      QStringLiteral("org.freedesktop.login1.Manager"),
+                                      QStringLiteral("PrepareForSleep"))
+           << Sleeping;
+}
+
+void SendPrepareForSleepAsAnother(bool Sleeping) {
+    QDBusConnection Impostor =
+        QDBusConnection::connectToBus(SystemBus->Address(), ImpostorConnection);
+    // Sent to the program's connection by name, so that no rule of the bus keeps it away.
+    Impostor.send(
+        QDBusMessage::createTargetedSignal(
+            QDBusConnection::systemBus().baseService(), QStringLiteral("/org/freedesktop/login1"),
+            QStringLiteral("org.freedesktop.login1.Manager"), QStringLiteral("PrepareForSleep"))
+        << Sleeping);
+    // Answered by the program's connection after the signal that came before from the same
+    // sender.
+    EXPECT_TRUE(RoundTrip(
+        Impostor, QDBusMessage::createMethodCall(
+                      QDBusConnection::systemBus().baseService(), QStringLiteral("/"),
+                      QStringLiteral("org.freedesktop.DBus.Peer"), QStringLiteral("Ping"))));
+    QDBusConnection::disconnectFromBus(ImpostorConnection);
+}
+
 void SendPrepareForSleep(bool Sleeping) {
-    QDBusConnection(LogindConnection)
-        .send(QDBusMessage::createSignal(QStringLiteral("/org/freedesktop/login1"),
-                                         QStringLiteral("org.freedesktop.login1.Manager"),
-                                         QStringLiteral("PrepareForSleep"))
-              << Sleeping);
+    QDBusConnection(LogindConnection).send(PrepareForSleep(Sleeping));
     // Answered by the stand-in's own connection, so after the signal it sent before.
     EXPECT_TRUE(
         RoundTrip(QDBusConnection::systemBus(),

@@ -6,6 +6,7 @@
 #include "main/UMain.h"
 #include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/UNoteList.h"
+#include "platform/dbus/ResumeSignal.h"
 
 #include <QTest>
 
@@ -13,6 +14,7 @@ namespace {
 
 constexpr int NotificationWaitMs = 10000;
 constexpr int ShakeWaitMs = 10000;
+constexpr int ListenWaitMs = 10000;
 
 } // namespace
 
@@ -42,4 +44,10 @@ bool TReminderNoticeTest::NotificationsArrive(std::size_t Count) const {
 
 bool TReminderNoticeTest::PopupShown() {
     return frmNoteList != nullptr && frmNoteList->isVisible();
+}
+
+void TReminderNoticeTest::WaitUntilResumeIsHeard() const {
+    const auto* Resume = Main->tNoteAlarm->findChild<platform::TResumeSignal*>();
+    ASSERT_NE(Resume, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return Resume->Listening(); }, ListenWaitMs));
 }

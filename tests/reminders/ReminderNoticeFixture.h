@@ -20,6 +20,8 @@ protected:
     // Waits until the service has received Count notifications; false when they never came.
     bool NotificationsArrive(std::size_t Count) const;
     static bool PopupShown();
+    // Waits until the alarm listens for the system's resume signal.
+    void WaitUntilResumeIsHeard() const;
 
     static const QStringList MarkupCapabilities;
     std::unique_ptr<TFakeNotifications> Service;

@@ -136,3 +136,21 @@ TEST_F(ReminderNoticeTest, WithoutANotificationServiceTheAlarmWorksAsBefore) {
     testbus::RoundTripToNotifications();
     EXPECT_TRUE(Errors.isEmpty());
 }
+
+TEST_F(ReminderNoticeTest, ANewOwnerOfTheServiceCannotUseTheOldOwnersNotifications) {
+    notes::NoteAlarmOn = 1;
+    SaveToday({Note("开会", "2024-05-01 14:00", true)});
+    TickAt(14, 0, 0);
+    ASSERT_TRUE(NotificationsArrive(1));
+    frmNoteList->close();
+    RunDeferredDeletes();
+    const uint Id = Service->Received()[0].Id;
+
+    // The name passes to another process, which knows nothing of the old notification.
+    Service.reset();
+    Service = std::make_unique<TFakeNotifications>(testbus::SessionAddress(), MarkupCapabilities);
+    ASSERT_TRUE(Service->Registered());
+    Service->InvokeAction(Id, QStringLiteral("default"));
+    testbus::RoundTripToNotifications();
+    EXPECT_EQ(frmNoteList, nullptr);
+}

@@ -2,6 +2,8 @@
 
 #include <QFile>
 
+#include <csignal>
+
 namespace {
 
 constexpr int StartWaitMs = 10000;
@@ -42,7 +44,13 @@ TTestBus::TTestBus() {
     FAddress = QString::fromUtf8(FDaemon.readLine()).trimmed();
 }
 
+void TTestBus::Hang(bool Hung) {
+    if (FDaemon.processId() > 0)
+        ::kill(static_cast<pid_t>(FDaemon.processId()), Hung ? SIGSTOP : SIGCONT);
+}
+
 TTestBus::~TTestBus() {
+    Hang(false);
     FDaemon.terminate();
     FDaemon.waitForFinished();
 }

@@ -17,6 +17,10 @@ public:
     // The address to connect to; empty when the daemon did not start.
     const QString& Address() const { return FAddress; }
 
+    // Stops the daemon (SIGSTOP) or lets it go on: a stopped daemon still takes connections
+    // into its queue but answers nothing, as a hung one does.
+    void Hang(bool Hung);
+
 private:
     QTemporaryDir FFolder;
     QProcess FDaemon;
