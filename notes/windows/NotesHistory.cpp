@@ -9,10 +9,10 @@
 
 namespace {
 
-constexpr std::string_view DayPrefix = "Date";
-
+// "yyyy-mm-dd" of a day element's name, or the name itself when it names no date.
 std::string DayOfElement(const std::string& Name) {
-    return Name.starts_with(DayPrefix) ? Name.substr(DayPrefix.size()) : Name;
+    const std::optional<notes::TNoteDay> Day = notes::DayOfName(Name);
+    return Day ? notes::DayName(*Day).substr(std::string_view("Date").size()) : Name;
 }
 
 } // namespace
