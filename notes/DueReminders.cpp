@@ -1,6 +1,7 @@
 #include "notes/DueReminders.h"
 
-#include <cctype>
+#include "notes/MinuteText.h"
+
 #include <map>
 
 namespace notes {
@@ -8,20 +9,6 @@ namespace {
 
 // "yyyy-mm-dd " of a minute text.
 constexpr std::size_t DateLength = 11;
-
-bool IsMinuteText(const std::string& Text) {
-    static constexpr char Shape[] = "dddd-dd-dd dd:dd";
-    if (Text.size() != sizeof(Shape) - 1) {
-        return false;
-    }
-    for (std::size_t Index = 0; Index < Text.size(); ++Index) {
-        const bool Digit = std::isdigit(static_cast<unsigned char>(Text[Index])) != 0;
-        if (Shape[Index] == 'd' ? !Digit : Text[Index] != Shape[Index]) {
-            return false;
-        }
-    }
-    return true;
-}
 
 } // namespace
 

@@ -55,19 +55,16 @@ notes::TNotesRead TodaysNotesWithRepeats(const std::string& FileName) {
 
 namespace {
 
-bool SameNoteAnyTime(const notes::TNote& Left, const notes::TNote& Right) {
-    return Left.Title == Right.Title && Left.Id == Right.Id && Left.Content == Right.Content &&
-           Left.Remind == Right.Remind && Left.Repeat == Right.Repeat;
+const std::string& KeyOf(const notes::TNote& Note) {
+    return Note.Id.empty() ? Note.Title : Note.Id;
 }
 
 } // namespace
 
-int PutDueFirst(notes::TNotes& Notes, const notes::TNotes& Due) {
+int PutDueFirst(notes::TNotes& Notes, const std::vector<std::string>& DueKeys) {
     const auto Moved =
         std::stable_partition(Notes.begin(), Notes.end(), [&](const notes::TNote& Note) {
-            return std::any_of(Due.begin(), Due.end(), [&](const notes::TNote& Coming) {
-                return SameNoteAnyTime(Note, Coming);
-            });
+            return std::find(DueKeys.begin(), DueKeys.end(), KeyOf(Note)) != DueKeys.end();
         });
     return static_cast<int>(Moved - Notes.begin());
 }

@@ -9,6 +9,7 @@
 #include <QString>
 
 #include <string>
+#include <vector>
 
 // Shown when there is no day element for today at all.
 inline const QString NoNotesToday = QStringLiteral("你今天还没有添加便签信息哦~，赶快去添加吧");
@@ -22,9 +23,10 @@ QString TodayNotesText(const notes::TNotesRead& Reading, const QString& Current)
 // each with today's time.
 notes::TNotesRead TodaysNotesWithRepeats(const std::string& FileName);
 
-// Moves the notes that are among Due (the notes as the file holds them; a repeating note's
-// time aside) to the front, keeping the order within both parts; returns how many moved.
-int PutDueFirst(notes::TNotes& Notes, const notes::TNotes& Due);
+// Moves the notes named by DueKeys (identities, or titles for notes without one, as the
+// reminders name them) to the front, keeping the order within both parts; returns how many
+// moved.
+int PutDueFirst(notes::TNotes& Notes, const std::vector<std::string>& DueKeys);
 
 // The text as the popup shows it, in rich text: the first DueEntries entries stand out on a
 // warm ground; line breaks and blanks are kept.

@@ -1,6 +1,9 @@
 #include "notes/windows/ReminderNotice.h"
 
 #include "calendar/UCalendar.h"
+#include "notes/ReminderMoments.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -21,16 +24,22 @@ std::string LunarDateOf(const std::string& When) {
 
 } // namespace
 
-std::string ReminderBody(const notes::TNoteAlarm& Alarm) {
-    std::string Body = Alarm.When;
-    if (Alarm.Note.Repeat.Rule() == notes::TRepeat::TRule::LunarYearly) {
-        const std::string Lunar = LunarDateOf(Alarm.When);
+std::string ReminderBody(const notes::TReminderMoment& Reminder,
+                         std::span<const notes::TNoteAlarm> Today) {
+    std::string Body = Reminder.Occurrence;
+    const bool LunarYearly = std::any_of(Today.begin(), Today.end(), [&](const auto& Alarm) {
+        return Alarm.When == Reminder.Occurrence &&
+               notes::ReminderMomentOf(Alarm).Key == Reminder.Key &&
+               Alarm.Note.Repeat.Rule() == notes::TRepeat::TRule::LunarYearly;
+    });
+    if (LunarYearly) {
+        const std::string Lunar = LunarDateOf(Reminder.Occurrence);
         if (!Lunar.empty()) {
             Body += " " + Lunar;
         }
     }
-    if (!Alarm.Note.Content.empty()) {
-        Body += "\n" + Alarm.Note.Content;
+    if (!Reminder.Content.empty()) {
+        Body += "\n" + Reminder.Content;
     }
     return Body;
 }

@@ -5,9 +5,11 @@
 #include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/EnsureNotesFile.h"
+#include "notes/windows/MissedToday.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/NotesText.h"
 #include "notes/windows/StickyNotePicture.h"
+#include "platform/Clock.h"
 #include "widgets/FormShape.h"
 #include "widgets/WindowFonts.h"
 
@@ -74,21 +76,24 @@ void TfrmNoteList::FormCreate() {
     PlaceByCorner(this, notes::NotePosition);
 }
 
-bool TfrmNoteList::LoadTodayNotes(const std::string& FileName, const notes::TNotes& Due) {
+bool TfrmNoteList::LoadTodayNotes(const std::string& FileName,
+                                  const std::vector<std::string>& DueKeys) {
     notes::TNotesRead Reading = TodaysNotesWithRepeats(FileName);
-    const int DueEntries = PutDueFirst(Reading.Notes, Due);
+    const int DueEntries = PutDueFirst(Reading.Notes, DueKeys);
     SetNotesText(TodayNotesText(Reading, FNotesText), DueEntries);
     return Reading.Ok;
 }
 
 void TfrmNoteList::SetNotesText(const QString& Text, int DueEntries) {
     FNotesText = Text;
+    // What a reminder missed today left behind follows the notes.
+    const QString Whole = Text + MissedTodayText(FormatDateTime("yyyy-mm-dd", platform::Now()));
     if (DueEntries > 0) {
         lblNotes->setTextFormat(Qt::RichText);
-        lblNotes->setText(NotesTextMarkup(Text, DueEntries));
+        lblNotes->setText(NotesTextMarkup(Whole, DueEntries));
     } else {
         // The label breaks lines at line feeds; the carriage returns of the text stand for them.
-        QString Shown = Text;
+        QString Shown = Whole;
         Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
         lblNotes->setTextFormat(Qt::PlainText);
         lblNotes->setText(Shown);

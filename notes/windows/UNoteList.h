@@ -9,6 +9,7 @@
 #include <QWidget>
 
 #include <string>
+#include <vector>
 
 class QLabel;
 class QScrollArea;
@@ -27,10 +28,10 @@ public:
     QScrollArea* sbNotes = nullptr;
     QLabel* lblNotes = nullptr;
 
-    // Rebuilds the text from today's notes with today's repeating ones; the notes among Due
-    // (those a reminder brings, as the file holds them) come first and stand out, and the
-    // text is shown from its top. False when the reading failed.
-    bool LoadTodayNotes(const std::string& FileName, const notes::TNotes& Due = {});
+    // Rebuilds the text from today's notes with today's repeating ones; the notes named by
+    // DueKeys (those a reminder brings: identities, or titles where there is none) come first
+    // and stand out, and the text is shown from its top. False when the reading failed.
+    bool LoadTodayNotes(const std::string& FileName, const std::vector<std::string>& DueKeys = {});
 
     // The label's text exactly as built, carriage returns included.
     const QString& NotesText() const { return FNotesText; }

@@ -1,9 +1,8 @@
 """The calendar's roads as a person takes them, one scenario each, in a private X session.
 
-Usage: scenarios.py SCENARIO CALENDAR LOOPBACK_CALENDAR NOTIFICATIONS
+Usage: scenarios.py SCENARIO CALENDAR LOOPBACK_CALENDAR
 CALENDAR is the program as built; LOOPBACK_CALENDAR is the same program with the weather
-window's hosts on 127.0.0.1, for the weather scenarios; NOTIFICATIONS is the notification
-service of the scenarios that give the program a session bus.
+window's hosts on 127.0.0.1, for the weather scenarios.
 """
 
 import calendar
@@ -18,11 +17,13 @@ from Xlib import X, XK, Xatom
 from Xlib.ext import xtest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from notifications import Notifications  # noqa: E402
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Session, Timeout, wait_for  # noqa: E402
 
 MAIN_TITLE = "万年历"
 POPUP_TITLE = "便签列表"
 WEATHER_TITLE = "天气预报"
+SETTINGS_TITLE = "便签设置"
 
 # The menu's commands, counted from the top without the separators: a person walks there
 # with the arrow keys.
@@ -36,6 +37,10 @@ MONTH_SPINNER = (147, 16)
 MONTH_PLUS = (168, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
+
+# Places in the note settings window.
+SESSION_SWITCH = (263, 57)
+SETTINGS_SAVE = (263, 118)
 
 
 def expected_opacity(alpha):
@@ -104,41 +109,6 @@ def restore_from_tray(s, program):
     x, y = centre(s, icon)
     s.click(x, y, times=2)
     return wait_for(lambda: s.window_named(MAIN_TITLE), "the main window to come back")
-
-
-def day_cell(col, row):
-    """The centre of a day cell of the grid: column 0 (Sunday) .. 6, week row 1 .. 6."""
-    return 221 + col * 58 + 29, 27 + (row - 1) * 50 + 25
-
-
-def type_text(s, text):
-    """Types letters, digits, blanks and colons as a person does, with Shift for the colon."""
-    shift = s.d.keysym_to_keycode(XK.string_to_keysym("Shift_L"))
-    for char in text:
-        if char == ":":
-            xtest.fake_input(s.d, X.KeyPress, shift)
-            s.key("colon")
-            xtest.fake_input(s.d, X.KeyRelease, shift)
-            s.d.sync()
-        else:
-            s.key({" ": "space"}.get(char, char))
-
-
-def set_clock_file(path, stamp):
-    """The clock of a program started under libfaketime with path as its timestamp file reads
-    stamp (UTC) now and runs on from there."""
-    target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
-    with open(path + ".new", "w") as file:
-        file.write("%+d\n" % round(target - time.time()))
-    os.replace(path + ".new", path)
-    return time.monotonic()
-
-
-def faked_clock_environment(path):
-    library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
-    assert library, "libfaketime is missing (Debian package faketime)"
-    return {"LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": path,
-            "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
 
 
 # --- scenarios --------------------------------------------------------------------------
@@ -290,8 +260,28 @@ def second_start(s, program_file, _):
     assert third.poll() is None
 
 
-def reminder_at_two(s, program_file, _):
-    """A reminder at 14:00 with a running clock, the popup in the bottom right corner."""
+class FakedClock:
+    """The program's clock through libfaketime: it reads the time set last and runs on from
+    there (nothing in the program reads the environment for it)."""
+
+    def __init__(self, s):
+        self.file = os.path.join(s.root_dir, "clock")
+        library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+        assert library, "libfaketime is missing (Debian package faketime)"
+        self.env = {"LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": self.file,
+                    "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
+
+    def set(self, stamp):
+        """The program's clock reads stamp (UTC) now and runs on from there."""
+        target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
+        with open(self.file + ".new", "w") as file:
+            file.write("%+d\n" % round(target - time.time()))
+        os.replace(self.file + ".new", self.file)
+        return time.monotonic()
+
+
+def write_note_at_two(s):
+    """Reminders on, the popup in the bottom right corner, and one note at 14:00 today."""
     data = os.path.join(s.folders["data"], "RuxaCalendar")
     os.makedirs(data)
     with open(os.path.join(data, "Config.ini"), "w") as config:
@@ -301,14 +291,15 @@ def reminder_at_two(s, program_file, _):
              '<内容>三楼会议室</内容></Date2026-12-11></便签列表>\n')
     with open(os.path.join(data, "Notes.xml"), "wb") as file:
         file.write(notes.encode("gb2312"))
+    return data
 
-    clock_file = os.path.join(s.root_dir, "clock")
 
-    def set_clock(stamp):
-        return set_clock_file(clock_file, stamp)
-
-    started = set_clock("2026-12-11 13:59:57")
-    program = s.start_calendar(program_file, faked_clock_environment(clock_file), wait=False)
+def reminder_at_two(s, program_file, _):
+    """A reminder at 14:00 with a running clock, the popup in the bottom right corner."""
+    write_note_at_two(s)
+    clock = FakedClock(s)
+    started = clock.set("2026-12-11 13:59:57")
+    program = s.start_calendar(program_file, clock.env, wait=False)
 
     popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
                      "the reminder's popup")
@@ -323,7 +314,7 @@ def reminder_at_two(s, program_file, _):
     assert near_corner(), (s.geometry(popup), corner)
 
     # Past the minute the popup stays shown and at rest in its corner.
-    set_clock("2026-12-11 14:00:58")
+    clock.set("2026-12-11 14:00:58")
     still_since = [None]
 
     def at_rest():
@@ -337,27 +328,98 @@ def reminder_at_two(s, program_file, _):
     assert s.window_named(POPUP_TITLE) and program.poll() is None
 
 
-def start_session_bus(s):
-    """A private session bus for the programs that are given its address."""
-    socket_path = os.path.join(s.root_dir, "session-bus")
-    s._spawn("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
-                             "--address=unix:path=" + socket_path])
-    wait_for(lambda: os.path.exists(socket_path), "the session bus")
-    return "unix:path=" + socket_path
+def missed_reminder_and_snooze(s, program_file, _):
+    """Off over 14:00: the next start sends the missed reminder once and its popup lists it;
+    a later start sends nothing; the notification's snooze brings it again ten minutes on,
+    across a restart."""
+    data = write_note_at_two(s)
+    clock = FakedClock(s)
+    service = Notifications(s.root_dir)
+    env = dict(clock.env, DBUS_SESSION_BUS_ADDRESS=service.address)
+    try:
+        clock.set("2026-12-11 13:59:00")
+        first = s.start_calendar(program_file, env)
+        time.sleep(5)
+        s.stop(first)
+        assert not service.notifications() and not s.window_named(POPUP_TITLE)
+
+        clock.set("2026-12-11 14:30:00")
+        second = s.start_calendar(program_file, env)
+        notice = wait_for(lambda: service.notifications(), "the missed reminder's notification")[0]
+        assert notice["summary"] == "错过的提醒：开会", notice
+        assert notice["body"] == "2026-12-11 14:00\n三楼会议室", notice
+        assert notice["actions"][2:] == ["snooze", "10分钟后再提醒", "done", "知道了"], notice
+        wait_for(lambda: s.window_named(POPUP_TITLE, second), "the popup with the missed reminder")
+
+        service.invoke_action(notice["id"], "snooze")
+        remembered = os.path.join(data, "Reminders.txt")
+        wait_for(lambda: "snoozed\t" in open(remembered, encoding="utf-8").read(),
+                 "the snooze to be remembered")
+        s.stop(second)
+
+        clock.set("2026-12-11 14:31:00")
+        third = s.start_calendar(program_file, env)
+        time.sleep(3)
+        assert len(service.notifications()) == 1, service.notifications()
+        assert not s.window_named(POPUP_TITLE), "nothing comes at a start after the reminder came"
+
+        clock.set("2026-12-11 14:40:00")
+        again = wait_for(lambda: service.notifications()[1:], "the snoozed reminder")[0]
+        assert again["summary"] == "开会", again
+        wait_for(lambda: s.window_named(POPUP_TITLE, third), "the popup of the snoozed reminder")
+        time.sleep(2)
+        assert len(service.notifications()) == 2, service.notifications()
+    finally:
+        service.close()
 
 
-def start_notification_log(s, bus):
-    """The notification service on the bus; returns the lines it has logged so far."""
-    log = os.path.join(s.root_dir, "notifications.log")
-    env = dict(s.env)
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus
-    s._spawn("notifications", [NOTIFICATIONS_PROGRAM, log], env)
-    wait_for(lambda: os.path.exists(log), "the notification service")
+def session_start_switch(s, program_file, _):
+    """The switch 登录时启动 writes and removes the autostart entry; a start from the entry
+    waits in the tray."""
+    entry = os.path.join(s.folders["config"], "autostart", "ruxa-calendar.desktop")
 
-    def lines():
-        with open(log, encoding="utf-8") as file:
-            return file.read().splitlines()
-    return lines
+    def turn_switch():
+        program_main = s.main_window(program)
+        open_menu_from_button(s, program, program_main)
+        choose(s, program, NOTE_SETTINGS)
+        settings = wait_for(lambda: s.window_named(SETTINGS_TITLE), "the note settings")
+        left, top, _, _ = s.geometry(settings)
+        s.click(left + SESSION_SWITCH[0], top + SESSION_SWITCH[1])
+        s.click(left + SETTINGS_SAVE[0], top + SETTINGS_SAVE[1])
+        wait_for(lambda: not s.window_named(SETTINGS_TITLE), "the note settings to close")
+
+    program = s.start_calendar(program_file)
+    turn_switch()
+    with open(entry, encoding="utf-8") as file:
+        text = file.read()
+    assert '\nExec="%s" --autostart\n' % os.path.realpath(program_file) in text, text
+    turn_switch()
+    assert not os.path.exists(entry)
+
+    s.stop(program)
+    started = s._spawn("calendar", [program_file, "--autostart"], s.env)
+    wait_for(lambda: s._check_alive(started) and s.tray_icon(started), "the tray icon")
+    time.sleep(1)
+    assert not s.window_named(MAIN_TITLE) and not managed(s, MAIN_TITLE)
+    restore_from_tray(s, started)
+
+
+def day_cell(col, row):
+    """The centre of a day cell of the grid: column 0 (Sunday) .. 6, week row 1 .. 6."""
+    return 221 + col * 58 + 29, 27 + (row - 1) * 50 + 25
+
+
+def type_text(s, text):
+    """Types letters, digits, blanks and colons as a person does, with Shift for the colon."""
+    shift = s.d.keysym_to_keycode(XK.string_to_keysym("Shift_L"))
+    for char in text:
+        if char == ":":
+            xtest.fake_input(s.d, X.KeyPress, shift)
+            s.key("colon")
+            xtest.fake_input(s.d, X.KeyRelease, shift)
+            s.d.sync()
+        else:
+            s.key({" ": "space"}.get(char, char))
 
 
 def highlighted(rgb):
@@ -369,69 +431,72 @@ def highlighted(rgb):
 def lunar_birthday_a_year_on(s, program_file, _):
     """A note written by a double click on a day of next month, at 09:30, repeating each lunar
     year with a reminder: a year on, at 09:30 of its next lunar day, the popup comes with the
-    note first and standing out, and one notification is sent."""
+    note first and standing out, and one notification is sent, naming the lunar day."""
     data = os.path.join(s.folders["data"], "RuxaCalendar")
     os.makedirs(data)
     with open(os.path.join(data, "Config.ini"), "w") as config:
         config.write("[NoteSet]\nPosition=3\nAlarm=1\nblend=10\n")
-    bus = start_session_bus(s)
-    notifications = start_notification_log(s, bus)
-    clock_file = os.path.join(s.root_dir, "clock")
-    set_clock_file(clock_file, "2026-11-11 10:00:00")
-    env = faked_clock_environment(clock_file)
-    env["DBUS_SESSION_BUS_ADDRESS"] = bus
-    program = s.start_calendar(program_file, env)
-    main = s.main_window(program)
-    left, top, _, _ = s.geometry(main)
+    clock = FakedClock(s)
+    service = Notifications(s.root_dir)
+    env = dict(clock.env, DBUS_SESSION_BUS_ADDRESS=service.address)
+    try:
+        clock.set("2026-11-11 10:00:00")
+        program = s.start_calendar(program_file, env)
+        main = s.main_window(program)
+        left, top, _, _ = s.geometry(main)
 
-    # December 2026: the 28th, 十一月二十, is the Monday of week 5.
-    month_field = (left + MONTH_SPINNER[0] - 12, top + 8, 24, 16)
-    wait_for(lambda: s.pixels(*month_field) == s.pixels(*month_field), "the month to be drawn")
-    november = s.pixels(*month_field)
-    s.click(left + MONTH_PLUS[0], top + MONTH_PLUS[1])
-    wait_for(lambda: s.pixels(*month_field) != november, "the next month")
-    x, y = day_cell(1, 5)
-    s.click(left + x, top + y, times=2)
-    editor = wait_for(lambda: s.window_named("便签维护 - 2026年12月28日"),
-                      "the editor of 2026-12-28")
-    wait_for(lambda: active_window(s) == editor.id, "the editor to take the keyboard")
-    type_text(s, "grandma 80")
-    s.key("Tab")  # the list
-    s.key("Tab")  # the time
-    type_text(s, "09:30")
-    s.key("Tab")  # 提醒
-    s.key("space")
-    s.key("Tab")  # 重复: its last choice is 每年农历
-    s.key("End")
-    e_left, e_top, _, _ = s.geometry(editor)
-    s.click(e_left + 268, e_top + 140)  # the arrow into the list
-    s.click(e_left + 411, e_top + 273)  # OK
-    wait_for(lambda: not s.window_named("便签维护 - 2026年12月28日"), "the editor to close")
-    with open(os.path.join(data, "Notes.xml"), "rb") as file:
-        saved = file.read().decode("gb2312")
-    assert "<Date2026-12-28><标题>grandma 80</标题><日期>2026-12-28 09:30</日期><提醒>是</提醒>" \
-        in saved and "<重复>每年农历</重复>" in saved, saved
+        # December 2026: the 28th, 十一月二十, is the Monday of week 5.
+        month_field = (left + MONTH_SPINNER[0] - 12, top + 8, 24, 16)
+        wait_for(lambda: s.pixels(*month_field) == s.pixels(*month_field), "the month drawn")
+        november = s.pixels(*month_field)
+        s.click(left + MONTH_PLUS[0], top + MONTH_PLUS[1])
+        wait_for(lambda: s.pixels(*month_field) != november, "the next month")
+        x, y = day_cell(1, 5)
+        s.click(left + x, top + y, times=2)
+        caption = "便签维护 - 2026年12月28日"
+        editor = wait_for(lambda: s.window_named(caption), "the editor of 2026-12-28")
+        wait_for(lambda: active_window(s) == editor.id, "the editor to take the keyboard")
+        type_text(s, "grandma 80")
+        s.key("Tab")  # the list
+        s.key("Tab")  # the time
+        type_text(s, "09:30")
+        s.key("Tab")  # 提醒
+        s.key("space")
+        s.key("Tab")  # 重复: its last choice is 每年农历
+        s.key("End")
+        e_left, e_top, _, _ = s.geometry(editor)
+        s.click(e_left + 268, e_top + 140)  # the arrow into the list
+        s.click(e_left + 411, e_top + 273)  # OK
+        wait_for(lambda: not s.window_named(caption), "the editor to close")
+        with open(os.path.join(data, "Notes.xml"), "rb") as file:
+            saved = file.read().decode("gb2312")
+        assert ("<Date2026-12-28><标题>grandma 80</标题><日期>2026-12-28 09:30</日期>"
+                "<提醒>是</提醒>") in saved and "<重复>每年农历</重复>" in saved, saved
 
-    # OK showed today's popup: it is put away by the menu before the clock moves on.
-    wait_for(lambda: s.window_named(POPUP_TITLE), "today's popup after OK")
-    open_menu_from_button(s, program, main)
-    choose(s, program, NOTES_POPUP)
-    wait_for(lambda: not s.window_named(POPUP_TITLE), "the popup to hide")
+        # OK showed today's popup: it is put away by the menu before the clock moves on.
+        wait_for(lambda: s.window_named(POPUP_TITLE), "today's popup after OK")
+        open_menu_from_button(s, program, main)
+        choose(s, program, NOTES_POPUP)
+        wait_for(lambda: not s.window_named(POPUP_TITLE), "the popup to hide")
 
-    # 十一月二十 of the next lunar year is 2027-12-17.
-    started = set_clock_file(clock_file, "2027-12-17 09:29:57")
-    popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
-                     "the reminder's popup", seconds=30)
-    assert time.monotonic() - started > 2.5, "the popup came before 09:30"
-    wait_for(lambda: notifications(), "the notification")
-    p_left, p_top, _, _ = s.geometry(popup)
-    # The first entry, at the top of the text, stands out on a warm ground.
-    first = s.pixels(p_left + 10, p_top + 34, 200, 12)
-    assert sum(highlighted(rgb) for row in first for rgb in row) > 200, "the due note is not first"
-    time.sleep(3)
-    lines = notifications()
-    assert lines == ["grandma 80\t2027-12-17 09:30 农历十一月二十"], lines
-    assert program.poll() is None
+        # 十一月二十 of the next lunar year is 2027-12-17.
+        started = clock.set("2027-12-17 09:29:57")
+        popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
+                         "the reminder's popup", seconds=30)
+        assert time.monotonic() - started > 2.5, "the popup came before 09:30"
+        wait_for(lambda: service.notifications(), "the notification")
+        p_left, p_top, _, _ = s.geometry(popup)
+        # The first entry, at the top of the text, stands out on a warm ground.
+        first = s.pixels(p_left + 10, p_top + 34, 200, 12)
+        assert sum(highlighted(rgb) for row in first for rgb in row) > 200, "not first"
+        time.sleep(3)
+        notices = service.notifications()
+        assert len(notices) == 1, notices
+        assert notices[0]["summary"] == "grandma 80", notices
+        assert notices[0]["body"] == "2027-12-17 09:30 农历十一月二十", notices
+        assert program.poll() is None
+    finally:
+        service.close()
 
 
 class WeatherPage(http.server.BaseHTTPRequestHandler):
@@ -535,18 +600,16 @@ SCENARIOS = {
     "tray_host_later_and_restarted": (tray_host_later_and_restarted, {"tray": False}),
     "second_start": (second_start, {}),
     "reminder_at_two": (reminder_at_two, {}),
+    "missed_reminder_and_snooze": (missed_reminder_and_snooze, {}),
     "lunar_birthday_a_year_on": (lunar_birthday_a_year_on, {}),
+    "session_start_switch": (session_start_switch, {}),
     "weather_online": (weather_online, {}),
     "weather_offline": (weather_offline, {}),
 }
 
 
-NOTIFICATIONS_PROGRAM = None
-
-
 def main():
-    global NOTIFICATIONS_PROGRAM
-    name, program_file, loopback_program_file, NOTIFICATIONS_PROGRAM = sys.argv[1:5]
+    name, program_file, loopback_program_file = sys.argv[1:4]
     scenario, options = SCENARIOS[name]
     s = Session(**options)
     try:

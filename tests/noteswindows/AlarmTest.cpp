@@ -4,6 +4,7 @@
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NoteAlarmClock.h"
+#include "notes/ReminderMoments.h"
 #include "notes/windows/ReminderNotice.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"
@@ -70,8 +71,11 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     frmNoteAdd->Image1->click();
     frmNoteAdd->advOK->click();
 
-    EXPECT_EQ(WithoutIds(notes::LoadNotes(NotesFile(), true).Notes),
-              (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
+    notes::TNotes Saved = notes::LoadNotes(NotesFile(), true).Notes;
+    ASSERT_EQ(Saved.size(), 1U);
+    EXPECT_EQ(Saved[0].Id.size(), 32U);
+    Saved[0].Id.clear();
+    EXPECT_EQ(Saved, (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
     ASSERT_TRUE(PopupShown());
     const QRect Screen = QGuiApplication::primaryScreen()->geometry();
     const QPoint Corner = Screen.bottomRight() + QPoint(1, 1) - QPoint(246, 271);
@@ -100,7 +104,7 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     EXPECT_EQ(Main->N5->text(), QStringLiteral("显示便签")) << "the alarm leaves the menu alone";
 }
 
-TEST_F(AlarmTest, OnlyATimedReminderOfTodayFiresWhateverItsTitleOrPlace) {
+TEST_F(AlarmTest, EveryReminderOfTodayFiresUntitledOrAfterTheTenth) {
     const auto Quiet = [](int Count) {
         std::vector<notes::TNote> Notes;
         for (int Index = 0; Index < Count; ++Index) {
@@ -235,15 +239,16 @@ TEST_F(AlarmTest, ARepeatingNoteThatComesIsFirstInThePopup) {
 }
 
 TEST(ReminderNotice, TheBodyNamesTheLunarDayOfALunarYearlyNote) {
-    const auto Alarm = [](const char* When, notes::TRepeat::TRule Rule, const char* Content) {
+    using TRule = notes::TRepeat::TRule;
+    const auto Alarm = [](const char* When, TRule Rule, const char* Content) {
         notes::TNoteAlarm Made;
         Made.When = When;
         Made.Minute = When;
         Made.Note = {"外婆 八十大寿", "2023-12-31 09:30", true, Content};
         Made.Note.Repeat = notes::TRepeat(Rule);
+        Made.Note.Id = "0123456789abcdef0123456789abcdef";
         return Made;
     };
-    using TRule = notes::TRepeat::TRule;
     struct Case {
         notes::TNoteAlarm Alarm;
         std::string Body;
@@ -257,6 +262,10 @@ TEST(ReminderNotice, TheBodyNamesTheLunarDayOfALunarYearlyNote) {
         {Alarm("2600-01-01 09:30", TRule::LunarYearly, ""), "2600-01-01 09:30"},
     };
     for (const Case& C : Cases) {
-        EXPECT_EQ(ReminderBody(C.Alarm), C.Body) << C.Alarm.When;
+        const notes::TNoteAlarms Today{C.Alarm};
+        EXPECT_EQ(ReminderBody(notes::ReminderMomentOf(C.Alarm), Today), C.Body) << C.Alarm.When;
     }
+    // A reminder no longer among today's alarms (the note changed since) names no lunar day.
+    const notes::TNoteAlarm Lunar = Alarm("2024-12-20 09:30", TRule::LunarYearly, "");
+    EXPECT_EQ(ReminderBody(notes::ReminderMomentOf(Lunar), {}), "2024-12-20 09:30");
 }

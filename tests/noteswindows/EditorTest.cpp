@@ -45,8 +45,14 @@ protected:
         Editor->alvNotes->setCurrentItem(Editor->alvNotes->topLevelItem(Row));
     }
 
+    // Today's notes in the file, without the identities their first save gave them.
     notes::TNotes TodayInFile() const {
-        return WithoutIds(notes::LoadNotes(NotesFile(), true).Notes);
+        notes::TNotes Notes = notes::LoadNotes(NotesFile(), true).Notes;
+        for (notes::TNote& Note : Notes) {
+            EXPECT_EQ(Note.Id.size(), 32U) << Note.Title;
+            Note.Id.clear();
+        }
+        return Notes;
     }
 };
 

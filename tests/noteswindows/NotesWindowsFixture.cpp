@@ -62,13 +62,6 @@ void TNotesWindowsTest::SaveToday(const std::vector<notes::TNote>& Notes) const 
     notes::SaveTodayNotes(NotesFile(), Notes);
 }
 
-notes::TNotes TNotesWindowsTest::WithoutIds(notes::TNotes Notes) {
-    for (notes::TNote& Note : Notes) {
-        Note.Id.clear();
-    }
-    return Notes;
-}
-
 void TNotesWindowsTest::RunDeferredDeletes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }

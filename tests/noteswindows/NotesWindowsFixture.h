@@ -32,9 +32,6 @@ protected:
     void SaveToday(const std::vector<notes::TNote>& Notes) const;
     std::string NotesFile() const { return notes::NotesFileName(); }
 
-    // The notes with their identities taken off, to compare with notes never saved.
-    static notes::TNotes WithoutIds(notes::TNotes Notes);
-
     // Deferred deletions run, so windows closed with "delete on close" are gone.
     static void RunDeferredDeletes();
 

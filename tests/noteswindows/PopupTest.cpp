@@ -176,18 +176,16 @@ TEST_F(PopupTest, IsDraggedByItsTextToo) {
 }
 
 TEST(NotesText, PutsTheDueNotesFirstAndMarksThemUp) {
-    notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
-    notes::TNote Birthday{"生日", "2023-05-01 09:30", true, "蛋糕"};
-    Birthday.Repeat = notes::TRepeat(notes::TRepeat::TRule::Yearly);
-    notes::TNote BirthdayToday = Birthday;
-    BirthdayToday.When = "2024-05-01 09:30";
+    const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
+    notes::TNote Birthday{"生日", "2024-05-01 09:30", true, "蛋糕"};
+    Birthday.Id = "0123456789abcdef0123456789abcdef";
     const notes::TNote Shopping{"买菜", "", false, "西红柿"};
-    notes::TNotes Notes{Meeting, Shopping, BirthdayToday};
-    EXPECT_EQ(PutDueFirst(Notes, {Birthday}), 1) << "a repeating note whatever its time";
-    EXPECT_EQ(Notes, (notes::TNotes{BirthdayToday, Meeting, Shopping}));
+    notes::TNotes Notes{Meeting, Shopping, Birthday};
+    EXPECT_EQ(PutDueFirst(Notes, {Birthday.Id}), 1) << "a note with an identity by it";
+    EXPECT_EQ(Notes, (notes::TNotes{Birthday, Meeting, Shopping}));
     EXPECT_EQ(PutDueFirst(Notes, {}), 0);
-    EXPECT_EQ(PutDueFirst(Notes, {Shopping, Meeting}), 2);
-    EXPECT_EQ(Notes, (notes::TNotes{Meeting, Shopping, BirthdayToday}));
+    EXPECT_EQ(PutDueFirst(Notes, {"生日", "买菜", "开会"}), 2) << "one without, by its title";
+    EXPECT_EQ(Notes, (notes::TNotes{Meeting, Shopping, Birthday}));
 
     const QString Markup = NotesTextMarkup(
         QStringLiteral("1.<b> | | 是\r内容\r") + Hyphens + QStringLiteral("\r2.b | | 否\r"), 1);

@@ -42,7 +42,6 @@ uint TFakeNotifications::Notify(const QString& AppName, uint, const QString& Ico
     ++FCalls;
     const uint Id = static_cast<uint>(FReceived.size()) + 1;
     FReceived.push_back({Id, AppName, Icon, Summary, Body, Actions, Hints});
-    emit Notified(FReceived.back());
     return Id;
 }
 

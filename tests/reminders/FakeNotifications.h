@@ -38,10 +38,6 @@ public:
     // Tells every listener that the user chose Action of notification Id.
     void InvokeAction(uint Id, const QString& Action);
 
-signals:
-    // Told of each notification as it is received.
-    void Notified(const TReceivedNotification& Notification);
-
 public slots:
     QStringList GetCapabilities();
     uint Notify(const QString& AppName, uint ReplacesId, const QString& Icon,
