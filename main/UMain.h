@@ -4,6 +4,7 @@
 // popup menu of commands, the tray icon and the note alarm.
 
 #include "calendar/UDateTime.h"
+#include "main/DayBrowsing.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -25,6 +26,7 @@ class TMenuButton;
 class TMonthGrid;
 class TNoteAlarmClock;
 class TPictureMenu;
+class TProgramTray;
 class TSpinner;
 
 class TfrmManyYear : public QWidget {
@@ -69,7 +71,7 @@ public:
     QAction* N10 = nullptr;
     QAction* N11 = nullptr;
 
-    QSystemTrayIcon* RzTrayIcon1 = nullptr;
+    TProgramTray* RzTrayIcon1 = nullptr;
 
     // Checks today's reminders once a second, from creation to the end.
     TNoteAlarmClock* tNoteAlarm = nullptr;
@@ -104,6 +106,10 @@ public:
     // Opens the note editor for the day of the cell (Col, Row) of the month shown; a cell
     // without a day opens nothing.
     void advDaysCellActivated(int Col, int Row);
+    // The day in the grid's selected cell, Day 0 when that cell holds no day.
+    TGridDay SelectedDay() const;
+    // Shows the month of Day and selects its cell.
+    void SelectDay(const TGridDay& Day);
 
     // True when the weather window exists and is visible (defined with the weather commands).
     bool WeatherShown() const;
@@ -137,7 +143,9 @@ private:
     void CreateMenu();
     void CreateTrayIcon();
     void advDaysDrawCell(int ACol, int ARow);
-    void RzTrayIcon1Activated(int Reason);
+    // N9's caption tells where minimising goes: the tray, or the task list while no tray is.
+    void CaptionMinimise();
+    bool MoveSelectedDay(int Key);
     void HideToTray();
     void ShowToday(TDateTime Today);
 

@@ -33,6 +33,7 @@ TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
                                 {QStringLiteral("提醒"), 40},
                                 {QStringLiteral("内容"), 160}},
                                QColor(0xF0, 0xFB, 0xFF), W7Panel1);
+    alvNotes->setAccessibleName(QStringLiteral("便签历史记录"));
     alvNotes->setGeometry(8, 16, 497, 308);
     alvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
     connect(alvNotes, &QTreeWidget::itemActivated, this, &TfrmNoteHis::alvNotesActivated);
