@@ -102,6 +102,7 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     ccRepeat->setGeometry(59, 88, 86, 24);
     ccRepeat->addItems(RepeatChoices());
     lblRepeat->setBuddy(ccRepeat);
+    ccRepeat->setAccessibleName(QStringLiteral("重复"));
 
     lblAdvance = Caption(W7Panel1, QStringLiteral("提前"), QRect(153, 92, 25, 13));
     ccAdvance = new QComboBox(W7Panel1);
@@ -111,6 +112,7 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     }
     ccAdvance->setToolTip(QStringLiteral("提醒比便签的时间提前多久到来"));
     lblAdvance->setBuddy(ccAdvance);
+    ccAdvance->setAccessibleName(QStringLiteral("提前"));
 
     Label3 = Caption(W7Panel1, QStringLiteral("内容"), QRect(16, 124, 33, 13));
     cmContent = new QPlainTextEdit(W7Panel1);

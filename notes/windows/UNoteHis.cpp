@@ -51,6 +51,7 @@ TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     ceFilter->setPlaceholderText(QStringLiteral("标题或内容中的文字"));
     ceFilter->setClearButtonEnabled(true);
     lblFilter->setBuddy(ceFilter);
+    ceFilter->setAccessibleName(QStringLiteral("查找"));
     connect(ceFilter, &QLineEdit::textChanged, this, &TfrmNoteHis::ceFilterChange);
 
     advClose = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
