@@ -5,6 +5,7 @@
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
 #include "notes/DayNoteHeadings.h"
+#include "notes/NoteOccurrences.h"
 #include "notes/UNotesFile.h"
 #include "widgets/MonthGrid.h"
 
@@ -34,6 +35,25 @@ void MarkHolidays(TMonthGrid& Grid, int Year, int Month) {
                              Kind == THolidayKind::DayOff ? DayOffMark : WorkDayMark);
         }
     }
+}
+
+bool MarkNoteDays(TMonthGrid& Grid, int Year, int Month, const std::string& NotesFile) {
+    const notes::TNotesIndex& Index = notes::SharedNotesIndex(NotesFile);
+    bool Changed = false;
+    for (int Row = 1; Row <= MonthWeeks; ++Row) {
+        for (int Col = 0; Col < WeekDays; ++Col) {
+            const int Day = DayInCell(Year, Month, Col, Row);
+            const bool Sign =
+                Day > 0 && Index.AnyOn(notes::TNoteDay{std::chrono::year{Year},
+                                                       std::chrono::month{unsigned(Month)},
+                                                       std::chrono::day{unsigned(Day)}});
+            if (Sign != Grid.CellSign(Col, Row)) {
+                Grid.SetCellSign(Col, Row, Sign);
+                Changed = true;
+            }
+        }
+    }
+    return Changed;
 }
 
 QString DayCellToolTip(int Year, int Month, int Col, int Row) {

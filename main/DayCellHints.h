@@ -6,6 +6,8 @@
 #include "calendar/HolidayTable.h"
 #include "calendar/UDateTime.h"
 
+#include <string>
+
 class QString;
 class TMonthGrid;
 
@@ -14,6 +16,11 @@ const THolidayTable& ProgramHolidays();
 
 // Marks the day cells of the month laid out in the grid, and takes every other mark off.
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month);
+
+// Puts the note sign on the day cells of the month on which notes fall, their own or
+// repeating ones (notes/NoteOccurrences.h), as the notes file holds them now, and takes it
+// off every other cell. True when a cell's sign changed.
+bool MarkNoteDays(TMonthGrid& Grid, int Year, int Month, const std::string& NotesFile);
 
 // The tooltip of the cell (Col, Row) while the month is shown, as rich text holding the plain
 // lines of the day's description; empty for a cell without a day.

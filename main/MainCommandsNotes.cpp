@@ -1,11 +1,14 @@
 #include "main/UMain.h"
 
 #include "common/WindowReferences.h"
+#include "main/MonthLayout.h"
 #include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
 #include "notes/windows/UNoteset.h"
+#include "platform/Clock.h"
+#include "widgets/Spinner.h"
 
 #include <QAction>
 
@@ -23,7 +26,18 @@ template <typename TWindow> void ShowModally(TWindow*& Reference, QWidget* Paren
 } // namespace
 
 void TfrmManyYear::N4Click() {
-    ShowModally(frmNoteAdd, this);
+    OpenNoteEditor(this, platform::Now());
+    FollowToday();
+}
+
+void TfrmManyYear::advDaysCellActivated(int Col, int Row) {
+    const int Year = rsYear->Value();
+    const int Month = rsMonth->Value();
+    const int Day = DayInCell(Year, Month, Col, Row);
+    if (Day > 0) {
+        OpenNoteEditor(this, EncodeDate(Year, Month, Day));
+        FollowToday();
+    }
 }
 
 void TfrmManyYear::N5Click() {

@@ -14,6 +14,7 @@
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
 #include "notes/UNoteSettings.h"
+#include "notes/UNotesFile.h"
 #include "notes/windows/NoteAlarmClock.h"
 #include "notes/windows/NotePopupEvents.h"
 #include "notes/windows/UNoteAdd.h"
@@ -109,6 +110,9 @@ TfrmManyYear::TfrmManyYear(QWidget* Parent) : QWidget(Parent, Qt::Window) {
     CreateMenu();
     CreateTrayIcon();
     tNoteAlarm = new TNoteAlarmClock(this);
+    FTodayTimer = new QTimer(this);
+    FTodayTimer->setInterval(1000);
+    connect(FTodayTimer, &QTimer::timeout, this, &TfrmManyYear::FollowToday);
     FormCreate();
 }
 
@@ -201,6 +205,7 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetToolTipHandler([this](int Col, int Row) {
         return DayCellToolTip(rsYear->Value(), rsMonth->Value(), Col, Row);
     });
+    connect(advDays, &TMonthGrid::CellActivated, this, &TfrmManyYear::advDaysCellActivated);
     advDays->SetKeyHandler([this](int Key) { return MoveSelectedDay(Key); });
     advDays->setAccessibleName(QStringLiteral("月历"));
     advDays->SetNameHandler([this](int Col, int Row) {
@@ -281,10 +286,7 @@ void TfrmManyYear::FormCreate() {
         advDays->SetCell(Col, 0, QString::fromUtf8(WeekDayNames[Col]));
 
     const TDateTime Today = platform::Now();
-    const TDateParts Parts = DecodeDateTime(Today);
-    FTodayYear = Parts.Year;
-    FTodayMonth = Parts.Month;
-    FTodayDay = Parts.Day;
+    ShowToday(Today);
 
     // A clock outside the tables' years shows the nearest year of the range.
     rsYear->SetValue(FTodayYear);
@@ -292,16 +294,42 @@ void TfrmManyYear::FormCreate() {
 
     FillMonth(rsYear->Value(), rsMonth->Value());
 
-    lblHolday->setText(Q(HolidayLine(Today)));
-    lblJieQi->setText(Q(LunarLine(Today)));
-
     notes::LoadNoteSettings();
-
-    AdvSLDate->SetText(Q(TodayDayText(Today)));
-    RzTrayIcon1->SetToolTip(TodayToolTip(Today));
 
     RzClockStatus1->SetTextSource([] { return Q(FormatDateTime("hh:nn:ss", platform::Now())); });
     tNoteAlarm->Start();
+    FTodayTimer->start();
+}
+
+void TfrmManyYear::ShowToday(TDateTime Today) {
+    const TDateParts Parts = DecodeDateTime(Today);
+    FTodayYear = Parts.Year;
+    FTodayMonth = Parts.Month;
+    FTodayDay = Parts.Day;
+    lblHolday->setText(Q(HolidayLine(Today)));
+    lblJieQi->setText(Q(LunarLine(Today)));
+    AdvSLDate->SetText(Q(TodayDayText(Today)));
+    RzTrayIcon1->SetToolTip(TodayToolTip(Today));
+}
+
+void TfrmManyYear::FollowToday() {
+    const TDateTime Today = platform::Now();
+    const TDateParts Parts = DecodeDateTime(Today);
+    if (Parts.Year == FTodayYear && Parts.Month == FTodayMonth && Parts.Day == FTodayDay) {
+        // The notes file may have changed since: its note signs follow it.
+        if (MarkNoteDays(*advDays, rsYear->Value(), rsMonth->Value(), notes::NotesFileName()))
+            advDays->update();
+        return;
+    }
+    const bool TodaysMonthShown = rsYear->Value() == FTodayYear && rsMonth->Value() == FTodayMonth;
+    ShowToday(Today);
+    if (TodaysMonthShown) {
+        rsYear->SetValue(FTodayYear);
+        rsMonth->SetValue(FTodayMonth);
+    }
+    // Laid out again even when the spinners did it: the today mark may come into the month
+    // shown, or leave it.
+    FillMonth(rsYear->Value(), rsMonth->Value());
 }
 
 void TfrmManyYear::FormActivate() {
@@ -367,6 +395,7 @@ void TfrmManyYear::FillMonth(int Year, int Month) {
         }
     }
     MarkHolidays(*advDays, Year, Month);
+    MarkNoteDays(*advDays, Year, Month, notes::NotesFileName());
     advDays->repaint();
 }
 

@@ -3,6 +3,7 @@
 // The main window "万年历": the day panel on the left, the month grid on the right, the
 // popup menu of commands, the tray icon and the note alarm.
 
+#include "calendar/UDateTime.h"
 #include "main/DayBrowsing.h"
 
 #include <QPointer>
@@ -15,6 +16,8 @@ class QAction;
 class QCloseEvent;
 class QKeyEvent;
 class QLabel;
+class QSystemTrayIcon;
+class QTimer;
 class TClockLabel;
 class TGradientDigitLabel;
 class TGradientPanel;
@@ -78,7 +81,7 @@ public:
     int AlphaLevel() const;
     void SetAlphaLevel(int Level);
 
-    // Today's date taken once at creation.
+    // Today's date, taken at creation and again at each tick that finds the date changed.
     int TodayYear() const { return FTodayYear; }
     int TodayMonth() const { return FTodayMonth; }
     int TodayDay() const { return FTodayDay; }
@@ -95,6 +98,14 @@ public:
     // and zodiac picture of the day panel.
     void FillMonth(int Year, int Month);
 
+    // One look at the clock, once a second: when the date has changed since today was taken,
+    // the today mark, the large digits and the two lines move to the new day, and so does
+    // the month shown when it was today's month. The note signs follow the notes file.
+    void FollowToday();
+
+    // Opens the note editor for the day of the cell (Col, Row) of the month shown; a cell
+    // without a day opens nothing.
+    void advDaysCellActivated(int Col, int Row);
     // The day in the grid's selected cell, Day 0 when that cell holds no day.
     TGridDay SelectedDay() const;
     // Shows the month of Day and selects its cell.
@@ -136,7 +147,9 @@ private:
     void CaptionMinimise();
     bool MoveSelectedDay(int Key);
     void HideToTray();
+    void ShowToday(TDateTime Today);
 
+    QTimer* FTodayTimer = nullptr;
     int FTodayYear = 0;
     int FTodayMonth = 0;
     int FTodayDay = 0;

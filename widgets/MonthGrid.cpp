@@ -8,6 +8,7 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPolygonF>
 #include <QToolTip>
 
 #include <algorithm>
@@ -21,6 +22,14 @@ constexpr int DefaultRowHeight = 27;
 constexpr int MarkSize = 10;
 constexpr int MarkInset = 1;
 constexpr int MarkFontPixels = 9;
+
+// The sign: a right triangle of 8 pixels folded down from the cell's top left corner, where
+// neither the centred lines nor the mark reach.
+constexpr int SignSize = 8;
+
+QRect SignArea(const QRect& Cell) {
+    return QRect(Cell.left(), Cell.top(), SignSize, SignSize);
+}
 
 QRect MarkArea(const QRect& Cell) {
     return QRect(Cell.right() + 1 - MarkInset - MarkSize, Cell.top() + MarkInset, MarkSize,
@@ -80,6 +89,14 @@ void TMonthGrid::SetCellMark(int Col, int Row, const QString& Mark, const QColor
 
 QRect TMonthGrid::MarkRect(int Col, int Row) const {
     return MarkArea(CellRect(Col, Row));
+}
+
+void TMonthGrid::SetCellSign(int Col, int Row, bool On) {
+    FCells[Index(Col, Row)].Sign = On;
+}
+
+QRect TMonthGrid::SignRect(int Col, int Row) const {
+    return SignArea(CellRect(Col, Row));
 }
 
 bool TMonthGrid::CellAt(const QPoint& At, int& Col, int& Row) const {
@@ -164,6 +181,18 @@ void TMonthGrid::DrawCellMark(QPainter& Painter, const QRect& Area, const TCell&
     Painter.restore();
 }
 
+void TMonthGrid::DrawCellSign(QPainter& Painter, const QRect& Area, const TCell& Cell) const {
+    if (!Cell.Sign)
+        return;
+    const QRectF Corner(SignArea(Area));
+    Painter.save();
+    Painter.setRenderHint(QPainter::Antialiasing);
+    Painter.setPen(Qt::NoPen);
+    Painter.setBrush(FSignColor);
+    Painter.drawPolygon(QPolygonF({Corner.topLeft(), Corner.topRight(), Corner.bottomLeft()}));
+    Painter.restore();
+}
+
 bool TMonthGrid::event(QEvent* Event) {
     if (Event->type() != QEvent::ToolTip)
         return QWidget::event(Event);
@@ -228,6 +257,7 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
             Painter.setFont(FCellFont);
             DrawCellText(Painter, Area, Cell.Text);
             DrawCellMark(Painter, Area, Cell);
+            DrawCellSign(Painter, Area, Cell);
         }
     }
     if (hasFocus()) {
@@ -246,12 +276,25 @@ void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
         SetSelected(Col, Row);
 }
 
+void TMonthGrid::mouseDoubleClickEvent(QMouseEvent* Event) {
+    int Col = 0;
+    int Row = 0;
+    if (Event->button() == Qt::LeftButton && CellAt(Event->position().toPoint(), Col, Row)) {
+        SetSelected(Col, Row);
+        emit CellActivated(Col, Row);
+    }
+}
+
 void TMonthGrid::keyPressEvent(QKeyEvent* Event) {
     if (FOnKey && FOnKey(Event->key())) {
         Event->accept();
         return;
     }
     switch (Event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        emit CellActivated(FSelCol, FSelRow);
+        break;
     case Qt::Key_Left:
         SetSelected(FSelCol - 1, FSelRow);
         break;

@@ -5,10 +5,11 @@
 // colour of its own per cell, one selected cell, and cell texts whose lines are separated
 // by carriage returns and centred horizontally. Before each cell is drawn the draw-cell
 // handler is called with the cell, so it can still change the cell's colour. A cell can
-// carry a small mark of one character in its top right corner, and the tooltip handler
-// gives the text shown when the pointer rests on a cell. For screen readers the grid is a table
-// under its header row; the name handler names each cell, and the focus follows the selected
-// cell.
+// carry a small mark of one character in its top right corner and a small sign in its top
+// left corner, and the tooltip handler gives the text shown when the pointer rests on a
+// cell. A double click on a cell, or Enter, activates it. For screen readers the grid is a
+// table under its header row; the name handler names each cell, and the focus follows the
+// selected cell.
 
 #include "widgets/WindowLook.h"
 
@@ -59,6 +60,12 @@ public:
     QColor CellMarkColor(int Col, int Row) const { return FCells[Index(Col, Row)].MarkColor; }
     // The area the mark of a cell takes, inside the cell's top right corner.
     QRect MarkRect(int Col, int Row) const;
+    // The sign in the cell's top left corner, a small folded-down corner; off by default.
+    void SetCellSign(int Col, int Row, bool On);
+    bool CellSign(int Col, int Row) const { return FCells[Index(Col, Row)].Sign; }
+    void SetSignColor(const QColor& Color) { FSignColor = Color; }
+    // The area the sign of a cell takes, inside the cell's top left corner.
+    QRect SignRect(int Col, int Row) const;
 
     // The selection is one cell, never a fixed one.
     void SetSelected(int Col, int Row);
@@ -81,10 +88,15 @@ public:
     // The cell under a point of the grid; false for a fixed row or outside every cell.
     bool CellAt(const QPoint& At, int& Col, int& Row) const;
 
+signals:
+    // A cell (never a fixed one) was double clicked, or Enter was pressed on the selection.
+    void CellActivated(int Col, int Row);
+
 protected:
     bool event(QEvent* Event) override;
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
+    void mouseDoubleClickEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     void focusInEvent(QFocusEvent* Event) override;
     void focusOutEvent(QFocusEvent* Event) override;
@@ -95,10 +107,12 @@ private:
         QColor Color;
         QString Mark;
         QColor MarkColor;
+        bool Sign = false;
     };
     int Index(int Col, int Row) const { return Row * FColCount + Col; }
     void DrawCellText(QPainter& Painter, const QRect& Area, const QString& Text) const;
     void DrawCellMark(QPainter& Painter, const QRect& Area, const TCell& Cell) const;
+    void DrawCellSign(QPainter& Painter, const QRect& Area, const TCell& Cell) const;
     // Tells a screen reader that the selected cell has the focus.
     void AnnounceSelected();
 
@@ -115,6 +129,7 @@ private:
     QColor FHeaderTop{0xF6, 0xF9, 0xFB};
     QColor FHeaderBottom{0xD2, 0xDB, 0xE8};
     QColor FHeaderLine = PanelShade;
+    QColor FSignColor{0x1C, 0x6E, 0xD6};
     QFont FHeaderFont;
     QFont FCellFont;
     DrawCellHandler FOnDrawCell;

@@ -5,6 +5,7 @@
 #include "notes/UNoteSettings.h"
 #include "notes/windows/MissedToday.h"
 #include "notes/windows/ReminderAnswers.h"
+#include "notes/windows/ReminderNotice.h"
 #include "notes/windows/TodayPopup.h"
 #include "notes/windows/UNoteList.h"
 #include "platform/Clock.h"
@@ -90,17 +91,11 @@ void TNoteAlarmClock::Tick() {
 void TNoteAlarmClock::Announce(const notes::TReminderTick& Tick) {
     AnnounceMissed(Tick.Missed);
     for (const notes::TReminderMoment& Reminder : Tick.Due) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
-        }
+        const std::string Body = ReminderBody(Reminder, FAlarms);
         Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }
     for (const notes::TReminderMoment& Reminder : Tick.Again) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
-        }
+        const std::string Body = ReminderBody(Reminder, FAlarms);
         Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }
 }
@@ -116,10 +111,7 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
         return;
     }
     for (const notes::TReminderMoment& Reminder : Missed) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
-        }
+        const std::string Body = ReminderBody(Reminder, FAlarms);
         Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), Text(Body), {Reminder});
     }
 }
@@ -127,6 +119,12 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
 void TNoteAlarmClock::Ring(const std::vector<notes::TReminderMoment>& Ringing) {
     FRinging = Ringing;
     TfrmNoteList& Popup = ShowTodayPopup();
+    // The notes that ring come first in the popup, standing out.
+    std::vector<std::string> Keys;
+    for (const notes::TReminderMoment& Reminder : Ringing) {
+        Keys.push_back(Reminder.Key);
+    }
+    Popup.LoadTodayNotes(notes::NotesFileName(), Keys);
     if (FAnswers == nullptr || FAnswers->parentWidget() != &Popup) {
         FAnswers = new TReminderAnswers(&Popup);
         connect(FAnswers, &TReminderAnswers::SnoozeChosen, this, &TNoteAlarmClock::SnoozeRinging);

@@ -2,6 +2,25 @@
 
 #include "widgets/ReportList.h"
 
+namespace {
+
+constexpr int RepeatRole = Qt::UserRole;
+constexpr int AdvanceRole = Qt::UserRole + 1;
+constexpr int IdentityRole = Qt::UserRole + 2;
+
+} // namespace
+
+void SetRowExtras(QTreeWidgetItem* Row, const TRowExtras& Extras) {
+    Row->setData(0, RepeatRole, Extras.Repeat);
+    Row->setData(0, AdvanceRole, Extras.Advance);
+    Row->setData(0, IdentityRole, Extras.Identity);
+}
+
+TRowExtras RowExtras(const QTreeWidgetItem* Row) {
+    return {Row->data(0, RepeatRole).toString(), Row->data(0, AdvanceRole).toString(),
+            Row->data(0, IdentityRole).toString()};
+}
+
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth) {
     return new TReportList({{QStringLiteral("标题"), TitleWidth},
                             {QStringLiteral("时间"), 96},
@@ -13,8 +32,11 @@ TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth) 
 void ShowNotes(TReportList* List, const notes::TNotes& Notes) {
     List->clear();
     for (const notes::TNote& Note : Notes) {
-        List->AddRow({QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-                      QString::fromStdString(Note.Remind.Text()),
-                      QString::fromStdString(Note.Content)});
+        QTreeWidgetItem* Row = List->AddRow(
+            {QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
+             QString::fromStdString(Note.Remind.Text()), QString::fromStdString(Note.Content)});
+        SetRowExtras(Row, {QString::fromStdString(Note.Repeat.Text()),
+                           QString::fromStdString(Note.Advance.Text()),
+                           QString::fromStdString(Note.Id)});
     }
 }

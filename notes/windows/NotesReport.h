@@ -5,11 +5,25 @@
 
 #include "notes/UNotesFile.h"
 
+#include <QString>
+
+class QTreeWidgetItem;
 class QWidget;
 class TReportList;
+
+// What a row carries unseen beyond its four cells: the note's repeat, advance and identity,
+// as the file holds them.
+struct TRowExtras {
+    QString Repeat;
+    QString Advance;
+    QString Identity;
+};
+
+void SetRowExtras(QTreeWidgetItem* Row, const TRowExtras& Extras);
+TRowExtras RowExtras(const QTreeWidgetItem* Row);
 
 // A list with these columns; the time and reminder columns have the same width everywhere.
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth);
 
-// Replaces the list's rows with Notes.
+// Replaces the list's rows with Notes, each row carrying the note's extras.
 void ShowNotes(TReportList* List, const notes::TNotes& Notes);

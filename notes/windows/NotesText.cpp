@@ -1,5 +1,11 @@
 #include "notes/windows/NotesText.h"
 
+#include "notes/NoteOccurrences.h"
+
+#include <QStringList>
+
+#include <algorithm>
+
 namespace {
 
 const QString Separator =
@@ -30,4 +36,55 @@ QString TodayNotesText(const notes::TNotesRead& Reading, const QString& Current)
         return NoNotesToday;
     }
     return Current;
+}
+
+notes::TNotesRead TodaysNotesWithRepeats(const std::string& FileName) {
+    notes::TNotesRead Reading = notes::ReadTodayNotes(FileName);
+    if (!Reading.Ok) {
+        return Reading;
+    }
+    const notes::TNoteDay Today = notes::Today();
+    for (notes::TOccurrence& Occurrence : notes::NotesOnDay(FileName, Today)) {
+        if (Occurrence.Anchor != Today) {
+            Occurrence.Note.When = std::move(Occurrence.When);
+            Reading.Notes.push_back(std::move(Occurrence.Note));
+        }
+    }
+    return Reading;
+}
+
+namespace {
+
+const std::string& KeyOf(const notes::TNote& Note) {
+    return Note.Id.empty() ? Note.Title : Note.Id;
+}
+
+} // namespace
+
+int PutDueFirst(notes::TNotes& Notes, const std::vector<std::string>& DueKeys) {
+    const auto Moved =
+        std::stable_partition(Notes.begin(), Notes.end(), [&](const notes::TNote& Note) {
+            return std::find(DueKeys.begin(), DueKeys.end(), KeyOf(Note)) != DueKeys.end();
+        });
+    return static_cast<int>(Moved - Notes.begin());
+}
+
+QString NotesTextMarkup(const QString& Text, int DueEntries) {
+    const QStringList Entries = Text.split(Separator);
+    QString Markup = QStringLiteral("<div style=\"white-space: pre-wrap;\">");
+    for (int Index = 0; Index < Entries.size(); ++Index) {
+        QString Entry = Entries[Index].toHtmlEscaped();
+        Entry.replace(QLatin1Char('\r'), QStringLiteral("<br>"));
+        if (Index > 0) {
+            Markup += QString(71, QLatin1Char('-'));
+        }
+        if (Index < DueEntries) {
+            Markup += QStringLiteral("<p style=\"background-color: #FFE08A; font-weight: bold;"
+                                     " margin: 0;\">") +
+                      Entry + QStringLiteral("</p>");
+        } else {
+            Markup += QStringLiteral("<p style=\"margin: 0;\">") + Entry + QStringLiteral("</p>");
+        }
+    }
+    return Markup + QStringLiteral("</div>");
 }

@@ -4,6 +4,8 @@
 #include "common/SecondaryWindow.h"
 #include "common/WindowReferences.h"
 #include "notes/NotesError.h"
+#include "notes/NotesReading.h"
+#include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/EnsureNotesFile.h"
@@ -29,6 +31,7 @@
 #include <QPainterPath>
 #include <QPlainTextEdit>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,7 +92,7 @@ QLabel* Caption(QWidget* Parent, const QString& Text, const QRect& Place) {
 } // namespace
 
 TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
-    W7Panel1 = SetUpDialog(this, QStringLiteral("便签维护"), QSize(552, 269));
+    W7Panel1 = SetUpDialog(this, QStringLiteral("便签维护"), QSize(552, 301));
 
     Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
     ceTitle = new QLineEdit(W7Panel1);
@@ -103,26 +106,45 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     ccTime->setEditable(true);
     ccTime->setInsertPolicy(QComboBox::NoInsert);
     ccTime->setMaxVisibleItems(24);
+    ccTime->lineEdit()->setPlaceholderText(QStringLiteral("不定时间"));
+    ccTime->setToolTip(QStringLiteral("选一个整点，或输入任意分钟，例如 09:30；留空为不定时间"));
 
     aockHint = new QCheckBox(QStringLiteral("提醒"), W7Panel1);
     aockHint->setGeometry(214, 54, 49, 20);
 
-    Label3 = Caption(W7Panel1, QStringLiteral("内容"), QRect(16, 88, 33, 13));
+    lblRepeat = Caption(W7Panel1, QStringLiteral("重复"), QRect(16, 92, 33, 13));
+    ccRepeat = new QComboBox(W7Panel1);
+    ccRepeat->setGeometry(59, 88, 86, 24);
+    ccRepeat->addItems(RepeatChoices());
+    lblRepeat->setBuddy(ccRepeat);
+    ccRepeat->setAccessibleName(QStringLiteral("重复"));
+
+    lblAdvance = Caption(W7Panel1, QStringLiteral("提前"), QRect(153, 92, 25, 13));
+    ccAdvance = new QComboBox(W7Panel1);
+    ccAdvance->setGeometry(181, 88, 80, 24);
+    for (const int Minutes : AdvanceChoices()) {
+        ccAdvance->addItem(AdvanceName(Minutes), Minutes);
+    }
+    ccAdvance->setToolTip(QStringLiteral("提醒比便签的时间提前多久到来"));
+    lblAdvance->setBuddy(ccAdvance);
+    ccAdvance->setAccessibleName(QStringLiteral("提前"));
+
+    Label3 = Caption(W7Panel1, QStringLiteral("内容"), QRect(16, 124, 33, 13));
     cmContent = new QPlainTextEdit(W7Panel1);
-    cmContent->setGeometry(59, 88, 202, 121);
+    cmContent->setGeometry(59, 124, 202, 117);
     cmContent->setAccessibleName(QStringLiteral("内容"));
     // The content is one line once added: Tab goes on to the arrow, not into the text.
     cmContent->setTabChangesFocus(true);
 
     Image1 = new TArrowPicture(W7Panel1);
-    Image1->setGeometry(261, 96, 14, 16);
+    Image1->setGeometry(261, 132, 14, 16);
     Image1->setAccessibleName(QStringLiteral("添加到列表"));
     connect(Image1, &QAbstractButton::clicked, this, &TfrmNoteAdd::Image1Click);
 
-    Bevel2 = Bevel(W7Panel1, QFrame::VLine, QRect(275, 12, 2, 201));
+    Bevel2 = Bevel(W7Panel1, QFrame::VLine, QRect(275, 12, 2, 233));
 
     alvNotes = NotesReportList(W7Panel1, 80, 200);
-    alvNotes->setGeometry(280, 16, 261, 193);
+    alvNotes->setGeometry(280, 16, 261, 225);
     alvNotes->setAccessibleName(QStringLiteral("便签列表"));
     connect(alvNotes, &QTreeWidget::itemSelectionChanged, this, &TfrmNoteAdd::alvNotesSelectItem);
     connect(alvNotes, &QTreeWidget::itemChanged, this, [this] { FUnsaved = true; });
@@ -136,27 +158,36 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
         PopupMenu1->popup(alvNotes->viewport()->mapToGlobal(Where));
     });
 
-    Bevel1 = Bevel(W7Panel1, QFrame::HLine, QRect(10, 217, 532, 2));
+    Bevel1 = Bevel(W7Panel1, QFrame::HLine, QRect(10, 249, 532, 2));
 
     advOK = new TGlassButton(QStringLiteral("确   定"), W7Panel1);
-    advOK->setGeometry(371, 227, 81, 28);
+    advOK->setGeometry(371, 259, 81, 28);
     connect(advOK, &QAbstractButton::clicked, this, &TfrmNoteAdd::advOKClick);
     advOK->SetDefault(true);
     advClose = new TGlassButton(QStringLiteral("退   出"), W7Panel1);
-    advClose->setGeometry(463, 227, 81, 28);
+    advClose->setGeometry(463, 259, 81, 28);
     connect(advClose, &QAbstractButton::clicked, this, &TfrmNoteAdd::advCloseClick);
 
     setTabOrder(ceTitle, alvNotes);
     setTabOrder(alvNotes, ccTime);
     setTabOrder(ccTime, aockHint);
-    setTabOrder(aockHint, cmContent);
+    setTabOrder(aockHint, ccRepeat);
+    setTabOrder(ccRepeat, ccAdvance);
+    setTabOrder(ccAdvance, cmContent);
     setTabOrder(cmContent, Image1);
     setTabOrder(Image1, advOK);
     setTabOrder(advOK, advClose);
+
+    SetDay(platform::Now());
 }
 
 TfrmNoteAdd::~TfrmNoteAdd() {
     FormClose();
+}
+
+void TfrmNoteAdd::SetDay(TDateTime Day) {
+    FDay = std::chrono::floor<std::chrono::days>(Day);
+    setWindowTitle(EditorCaption(FDay));
 }
 
 void TfrmNoteAdd::FormShow() {
@@ -165,13 +196,14 @@ void TfrmNoteAdd::FormShow() {
     ceTitle->setFocus();
 
     ccTime->clear();
-    ccTime->addItems(HourEntries(platform::Now()));
+    ccTime->addItems(HourEntries(FDay));
     ccTime->setCurrentIndex(-1);
     ccTime->setEditText(QString());
 
     const std::string FileName = notes::NotesFileName();
     EnsureNotesFile(FileName);
-    ShowNotes(alvNotes, notes::LoadNotes(FileName, true).Notes);
+    const notes::TDaySelection Day{notes::DayName(NoteDay()), false};
+    ShowNotes(alvNotes, notes::ReadNotesOf(FileName, Day).Notes);
     FUnsaved = false;
     // A file that reads but could never be saved back is told now, before any typing.
     const std::string Unwritable = notes::UnwritablePartOf(FileName);
@@ -193,6 +225,24 @@ void TfrmNoteAdd::alvNotesSelectItem() {
         aockHint->setChecked(Reminder.On());
     }
     cmContent->setPlainText(Cells[3]);
+    const TRowExtras Extras = RowExtras(alvNotes->topLevelItem(Row));
+    const QString Repeat = ChoiceOfRepeat(Extras.Repeat);
+    if (ccRepeat->findText(Repeat) < 0) {
+        // A repeat text from the file that names no rule is kept as it is.
+        ccRepeat->addItem(Repeat);
+    }
+    ccRepeat->setCurrentText(Repeat);
+    SetAdvance(notes::TAdvance::FromText(Extras.Advance.toStdString()).Minutes());
+}
+
+void TfrmNoteAdd::SetAdvance(int Minutes) {
+    int Index = ccAdvance->findData(Minutes);
+    if (Index < 0) {
+        // An advance from the file that is none of the choices is kept as it is.
+        ccAdvance->addItem(AdvanceName(Minutes), Minutes);
+        Index = ccAdvance->count() - 1;
+    }
+    ccAdvance->setCurrentIndex(Index);
 }
 
 void TfrmNoteAdd::Image1Click() {
@@ -209,17 +259,31 @@ void TfrmNoteAdd::Image1Click() {
             Found = alvNotes->topLevelItem(Row);
         }
     }
-    const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
-    const QString When = WithoutNonXmlCharacters(ccTime->currentText());
-    const QString Remind = QString::fromStdString(notes::TReminder(aockHint->isChecked()).Text());
-    FUnsaved = true;
-    if (Found == nullptr) {
-        alvNotes->AddRow({Title, When, Remind, Content});
+    const std::optional<QString> When = StoredTime(FDay, ccTime->currentText());
+    if (!When) {
+        QMessageBox Warning(QMessageBox::Warning, QStringLiteral("警告"),
+                            QStringLiteral("时间应为这一天的时和分，例如 09:30，或者留空。"),
+                            QMessageBox::Ok, this);
+        Warning.exec();
         return;
     }
-    Found->setText(1, When);
+    const QString Content = WithoutNonXmlCharacters(JoinLines(cmContent->toPlainText()));
+    const QString Remind = QString::fromStdString(notes::TReminder(aockHint->isChecked()).Text());
+    FUnsaved = true;
+    FReminderTicked = FReminderTicked || aockHint->isChecked();
+    TRowExtras Extras{
+        RepeatOfChoice(ccRepeat->currentText()),
+        QString::fromStdString(notes::TAdvance(ccAdvance->currentData().toInt()).Text()),
+        QString()};
+    if (Found == nullptr) {
+        SetRowExtras(alvNotes->AddRow({Title, *When, Remind, Content}), Extras);
+        return;
+    }
+    Extras.Identity = RowExtras(Found).Identity;
+    Found->setText(1, *When);
     Found->setText(2, Remind);
     Found->setText(3, Content);
+    SetRowExtras(Found, Extras);
 }
 
 void TfrmNoteAdd::N1Click() {
@@ -229,7 +293,7 @@ void TfrmNoteAdd::N1Click() {
     }
     const std::string FileName = notes::NotesFileName();
     try {
-        notes::DeleteNote(FileName, alvNotes->topLevelItem(Row)->text(0).toStdString());
+        notes::DeleteNoteOfDay(FileName, NoteDay(), NoteOfRow(Row));
     } catch (const notes::ENotesError& Failure) {
         ReportError(Failure);
         return;
@@ -247,15 +311,10 @@ void TfrmNoteAdd::advOKClick() {
     }
     notes::TNotes Notes;
     for (int Row = 0; Row < alvNotes->RowCount(); ++Row) {
-        // Cells edited in place are taken as typed, less what XML cannot hold.
-        const QStringList Cells = alvNotes->Row(Row);
-        const auto Cell = [&](int Column) {
-            return WithoutNonXmlCharacters(Cells[Column]).toStdString();
-        };
-        Notes.push_back({Cell(0), Cell(1), notes::TReminder::FromText(Cell(2)), Cell(3)});
+        Notes.push_back(NoteOfRow(Row));
     }
     try {
-        notes::SaveTodayNotes(FileName, Notes);
+        notes::SaveNotesOfDay(FileName, NoteDay(), Notes);
     } catch (const std::exception& Failure) {
         ReportError(Failure);
         return;
@@ -267,7 +326,54 @@ void TfrmNoteAdd::advOKClick() {
         Popup.LoadTodayNotes(FileName);
     }
     emit NotePopupEvents().PopupShown();
+    OfferToTurnRemindersOn();
     accept();
+}
+
+void TfrmNoteAdd::OfferToTurnRemindersOn() {
+    if (!FReminderTicked || notes::NoteAlarmOn != 0) {
+        return;
+    }
+    QMessageBox Question(QMessageBox::Question, QStringLiteral("提醒"),
+                         QStringLiteral("便签提醒现在是关闭的，提醒不会到来。\n要打开便签提醒吗？"),
+                         QMessageBox::Yes | QMessageBox::No, this);
+    Question.setDefaultButton(QMessageBox::Yes);
+    if (Question.exec() != QMessageBox::Yes) {
+        return;
+    }
+    try {
+        notes::SaveSettings(notes::NotePosition, true, notes::NoteBlend);
+    } catch (const std::exception& Failure) {
+        ReportError(Failure);
+    }
+}
+
+void OpenNoteEditor(QWidget* Parent, TDateTime Day) {
+    if (frmNoteAdd == nullptr) {
+        frmNoteAdd = new TfrmNoteAdd(Parent);
+    }
+    frmNoteAdd->SetDay(Day);
+    frmNoteAdd->exec();
+}
+
+notes::TNote TfrmNoteAdd::NoteOfRow(int Row) const {
+    // Cells edited in place are taken as typed, less what XML cannot hold.
+    const QStringList Cells = alvNotes->Row(Row);
+    const auto Cell = [&](int Column) {
+        return WithoutNonXmlCharacters(Cells[Column]).toStdString();
+    };
+    const TRowExtras Extras = RowExtras(alvNotes->topLevelItem(Row));
+    return {Cell(0),
+            Cell(1),
+            notes::TReminder::FromText(Cell(2)),
+            Cell(3),
+            notes::TRepeat::FromText(Extras.Repeat.toStdString()),
+            notes::TAdvance::FromText(Extras.Advance.toStdString()),
+            Extras.Identity.toStdString()};
+}
+
+notes::TNoteDay TfrmNoteAdd::NoteDay() const {
+    return notes::TNoteDay(std::chrono::floor<std::chrono::days>(FDay));
 }
 
 void TfrmNoteAdd::advCloseClick() {

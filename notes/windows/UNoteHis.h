@@ -1,12 +1,20 @@
 #pragma once
 
-// The notes history "便签历史记录": every note of every day, read-only, with a check box that
-// narrows the list to the current day.
+// The notes history "便签历史记录": every note of every day with its day, read-only, by day
+// then time; a box that filters by title and content as one types, a check box that narrows
+// the list to the current day, and a double click (or Enter) on a row that opens that day's
+// editor.
 
 #include "common/SecondaryDialog.h"
+#include "notes/windows/NotesHistory.h"
+
+#include <vector>
 
 class QCheckBox;
 class QFrame;
+class QLabel;
+class QLineEdit;
+class QTreeWidgetItem;
 class TGlassButton;
 class TGradientPanel;
 class TReportList;
@@ -23,14 +31,20 @@ public:
     TReportList* alvNotes = nullptr;
     QFrame* Bevel1 = nullptr;
     QCheckBox* advCheckToday = nullptr;
+    QLabel* lblFilter = nullptr;
+    QLineEdit* ceFilter = nullptr;
     TGlassButton* advClose = nullptr;
 
     void FormShow() override;
     void advCheckTodayClick();
+    void ceFilterChange();
+    void alvNotesActivated(QTreeWidgetItem* Item);
     void advCloseClick();
 
 private:
     void FormCreate();
     void FormClose() override;
     void FillList(bool OnlyToday);
+
+    std::vector<THistoryRow> FRows;
 };

@@ -13,8 +13,12 @@
 #include "widgets/FormShape.h"
 #include "widgets/WindowFonts.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMouseEvent>
+#include <QScrollArea>
+#include <QScrollBar>
 
 namespace {
 
@@ -31,14 +35,30 @@ TfrmNoteList::TfrmNoteList(QWidget* Parent)
 
     RzFormShape1 = new TFormShape(StickyNotePicture(), this);
 
-    lblNotes = new QLabel(this);
-    lblNotes->setGeometry(7, 32, 226, 177);
+    sbNotes = new QScrollArea(this);
+    sbNotes->setGeometry(7, 32, 226, 177);
+    sbNotes->setFrameShape(QFrame::NoFrame);
+    sbNotes->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sbNotes->setWidgetResizable(true);
+    sbNotes->setFocusPolicy(Qt::NoFocus);
+    sbNotes->setStyleSheet(QStringLiteral(
+        "QScrollArea, QScrollArea > QWidget > QWidget { background: transparent; }"
+        "QScrollBar:vertical { background: transparent; width: 8px; margin: 0; }"
+        "QScrollBar::handle:vertical { background: rgba(31, 58, 18, 90); border-radius: 4px;"
+        " min-height: 20px; }"
+        "QScrollBar::add-line, QScrollBar::sub-line { height: 0; }"
+        "QScrollBar::add-page, QScrollBar::sub-page { background: none; }"));
+    sbNotes->viewport()->setAutoFillBackground(false);
+    sbNotes->viewport()->installEventFilter(this);
+
+    lblNotes = new QLabel(sbNotes);
     lblNotes->setWordWrap(true);
     lblNotes->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblNotes->setTextFormat(Qt::PlainText);
     lblNotes->setAttribute(Qt::WA_TransparentForMouseEvents);
     lblNotes->setStyleSheet(QStringLiteral("background: transparent; color: #1F3A12;"));
     lblNotes->setFont(NotesFont(9));
+    sbNotes->setWidget(lblNotes);
 
     FormCreate();
 }
@@ -56,18 +76,44 @@ void TfrmNoteList::FormCreate() {
     PlaceByCorner(this, notes::NotePosition);
 }
 
-bool TfrmNoteList::LoadTodayNotes(const std::string& FileName) {
-    const notes::TNotesRead Reading = notes::ReadTodayNotes(FileName);
-    SetNotesText(TodayNotesText(Reading, FNotesText));
+bool TfrmNoteList::LoadTodayNotes(const std::string& FileName,
+                                  const std::vector<std::string>& DueKeys) {
+    notes::TNotesRead Reading = TodaysNotesWithRepeats(FileName);
+    const int DueEntries = PutDueFirst(Reading.Notes, DueKeys);
+    SetNotesText(TodayNotesText(Reading, FNotesText), DueEntries);
     return Reading.Ok;
 }
 
-void TfrmNoteList::SetNotesText(const QString& Text) {
+void TfrmNoteList::SetNotesText(const QString& Text, int DueEntries) {
     FNotesText = Text;
-    // The label breaks lines at line feeds; the carriage returns of the text stand for them.
-    QString Shown = Text + MissedTodayText(FormatDateTime("yyyy-mm-dd", platform::Now()));
-    Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    lblNotes->setText(Shown);
+    // What a reminder missed today left behind follows the notes.
+    const QString Whole = Text + MissedTodayText(FormatDateTime("yyyy-mm-dd", platform::Now()));
+    if (DueEntries > 0) {
+        lblNotes->setTextFormat(Qt::RichText);
+        lblNotes->setText(NotesTextMarkup(Whole, DueEntries));
+    } else {
+        // The label breaks lines at line feeds; the carriage returns of the text stand for them.
+        QString Shown = Whole;
+        Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+        lblNotes->setTextFormat(Qt::PlainText);
+        lblNotes->setText(Shown);
+    }
+    sbNotes->verticalScrollBar()->setValue(0);
+}
+
+bool TfrmNoteList::eventFilter(QObject* Watched, QEvent* Event) {
+    const QEvent::Type Type = Event->type();
+    if (Watched == sbNotes->viewport() &&
+        (Type == QEvent::MouseButtonPress || Type == QEvent::MouseMove ||
+         Type == QEvent::MouseButtonRelease)) {
+        const auto* Mouse = static_cast<QMouseEvent*>(Event);
+        const QPointF At = RzFormShape1->mapFromGlobal(Mouse->globalPosition());
+        QMouseEvent Passed(Type, At, Mouse->globalPosition(), Mouse->button(), Mouse->buttons(),
+                           Mouse->modifiers());
+        QApplication::sendEvent(RzFormShape1, &Passed);
+        return true;
+    }
+    return QWidget::eventFilter(Watched, Event);
 }
 
 void TfrmNoteList::closeEvent(QCloseEvent* Event) {

@@ -13,7 +13,8 @@ import sys
 import threading
 import time
 
-from Xlib import X, Xatom
+from Xlib import X, XK, Xatom
+from Xlib.ext import xtest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from notifications import Notifications  # noqa: E402
@@ -32,6 +33,8 @@ HIDE_OR_SHOW_GRID, WEATHER, NOTE_EDITOR, NOTES_POPUP, NOTE_SETTINGS, NOTES_HISTO
 # Places in the main window.
 MENU_BUTTON = (207, 13)
 YEAR_SPINNER = (56, 16)
+MONTH_SPINNER = (147, 16)
+MONTH_PLUS = (168, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
 GRID = (221, 0, 410, 330)
@@ -639,6 +642,101 @@ def session_start_switch(s, program_file, _):
     restore_from_tray(s, started)
 
 
+def day_cell(col, row):
+    """The centre of a day cell of the grid: column 0 (Sunday) .. 6, week row 1 .. 6."""
+    return 221 + col * 58 + 29, 27 + (row - 1) * 50 + 25
+
+
+def type_text(s, text):
+    """Types letters, digits, blanks and colons as a person does, with Shift for the colon."""
+    shift = s.d.keysym_to_keycode(XK.string_to_keysym("Shift_L"))
+    for char in text:
+        if char == ":":
+            xtest.fake_input(s.d, X.KeyPress, shift)
+            s.key("colon")
+            xtest.fake_input(s.d, X.KeyRelease, shift)
+            s.d.sync()
+        else:
+            s.key({" ": "space"}.get(char, char))
+
+
+def highlighted(rgb):
+    """The warm ground of the due note in today's popup."""
+    r, g, b = rgb
+    return r > 235 and 200 <= g <= 235 and b < 170
+
+
+def lunar_birthday_a_year_on(s, program_file, _):
+    """A note written by a double click on a day of next month, at 09:30, repeating each lunar
+    year with a reminder: a year on, at 09:30 of its next lunar day, the popup comes with the
+    note first and standing out, and one notification is sent, naming the lunar day."""
+    data = os.path.join(s.folders["data"], "RuxaCalendar")
+    os.makedirs(data)
+    with open(os.path.join(data, "Config.ini"), "w") as config:
+        config.write("[NoteSet]\nPosition=3\nAlarm=1\nblend=10\n")
+    clock = FakedClock(s)
+    service = Notifications(s.root_dir)
+    env = dict(clock.env, DBUS_SESSION_BUS_ADDRESS=service.address)
+    try:
+        clock.set("2026-11-11 10:00:00")
+        program = s.start_calendar(program_file, env)
+        main = s.main_window(program)
+        left, top, _, _ = s.geometry(main)
+
+        # December 2026: the 28th, 十一月二十, is the Monday of week 5.
+        month_field = (left + MONTH_SPINNER[0] - 12, top + 8, 24, 16)
+        wait_for(lambda: s.pixels(*month_field) == s.pixels(*month_field), "the month drawn")
+        november = s.pixels(*month_field)
+        s.click(left + MONTH_PLUS[0], top + MONTH_PLUS[1])
+        wait_for(lambda: s.pixels(*month_field) != november, "the next month")
+        x, y = day_cell(1, 5)
+        s.click(left + x, top + y, times=2)
+        caption = "便签维护 - 2026年12月28日"
+        editor = wait_for(lambda: s.window_named(caption), "the editor of 2026-12-28")
+        wait_for(lambda: active_window(s) == editor.id, "the editor to take the keyboard")
+        type_text(s, "grandma 80")
+        s.key("Tab")  # the list
+        s.key("Tab")  # the time
+        type_text(s, "09:30")
+        s.key("Tab")  # 提醒
+        s.key("space")
+        s.key("Tab")  # 重复: its last choice is 每年农历
+        s.key("End")
+        e_left, e_top, _, _ = s.geometry(editor)
+        s.click(e_left + 268, e_top + 140)  # the arrow into the list
+        s.click(e_left + 411, e_top + 273)  # OK
+        wait_for(lambda: not s.window_named(caption), "the editor to close")
+        with open(os.path.join(data, "Notes.xml"), "rb") as file:
+            saved = file.read().decode("gb2312")
+        assert ("<Date2026-12-28><标题>grandma 80</标题><日期>2026-12-28 09:30</日期>"
+                "<提醒>是</提醒>") in saved and "<重复>每年农历</重复>" in saved, saved
+
+        # OK showed today's popup: it is put away by the menu before the clock moves on.
+        wait_for(lambda: s.window_named(POPUP_TITLE), "today's popup after OK")
+        open_menu_from_button(s, program, main)
+        choose(s, program, NOTES_POPUP)
+        wait_for(lambda: not s.window_named(POPUP_TITLE), "the popup to hide")
+
+        # 十一月二十 of the next lunar year is 2027-12-17.
+        started = clock.set("2027-12-17 09:29:57")
+        popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
+                         "the reminder's popup", seconds=30)
+        assert time.monotonic() - started > 2.5, "the popup came before 09:30"
+        wait_for(lambda: service.notifications(), "the notification")
+        p_left, p_top, _, _ = s.geometry(popup)
+        # The first entry, at the top of the text, stands out on a warm ground.
+        first = s.pixels(p_left + 10, p_top + 34, 200, 12)
+        assert sum(highlighted(rgb) for row in first for rgb in row) > 200, "not first"
+        time.sleep(3)
+        notices = service.notifications()
+        assert len(notices) == 1, notices
+        assert notices[0]["summary"] == "grandma 80", notices
+        assert notices[0]["body"] == "2027-12-17 09:30 农历十一月二十", notices
+        assert program.poll() is None
+    finally:
+        service.close()
+
+
 class WeatherPage(http.server.BaseHTTPRequestHandler):
     """A light page with one dark block of 40 x 30 pixels at (50, 100)."""
     targets = []
@@ -746,6 +844,7 @@ SCENARIOS = {
     "status_notifier_tray": (status_notifier_tray, {"tray": False}),
     "screen_reader": (screen_reader, {}),
     "missed_reminder_and_snooze": (missed_reminder_and_snooze, {}),
+    "lunar_birthday_a_year_on": (lunar_birthday_a_year_on, {}),
     "session_start_switch": (session_start_switch, {}),
     "weather_online": (weather_online, {}),
     "weather_offline": (weather_offline, {}),

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -76,6 +77,45 @@ TEST_F(DayCellHintsTest, MarkStaysClearOfTheThreeLines) {
     const QRect Mark = Grid().MarkRect(0, 1);
     EXPECT_GT(Mark.left(), TextRight);
     EXPECT_TRUE(Cell.contains(Mark));
+}
+
+// The sign marks the days on which notes fall, their own or repeating ones, and follows the
+// notes file at the next tick.
+TEST_F(DayCellHintsTest, DaysWithNotesCarryTheNoteSign) {
+    const auto Signed = [this] {
+        std::vector<QPoint> Cells;
+        for (int Row = 1; Row < Grid().RowCount(); ++Row)
+            for (int Col = 0; Col < Grid().ColCount(); ++Col)
+                if (Grid().CellSign(Col, Row))
+                    Cells.emplace_back(Col, Row);
+        return Cells;
+    };
+    EXPECT_TRUE(Signed().empty());
+    QFile Notes(Data.filePath(QStringLiteral("Notes.xml")));
+    ASSERT_TRUE(Notes.open(QIODevice::WriteOnly));
+    Notes.write("<?xml version=\"1.0\" encoding=\"UTF-8\"?><便签列表>"
+                "<Date2024-01-31><标题>交房租</标题><日期/><提醒>否</提醒><内容/><重复>每月</重复>"
+                "</Date2024-01-31><Date2024-02-14><标题>情人节</标题><日期/><提醒>否</提醒>"
+                "<内容/></Date2024-02-14></便签列表>");
+    Notes.close();
+    Window->FollowToday();
+    // February 2024 begins on a Thursday: the 14th is (3, 3), the 29th (4, 5).
+    EXPECT_EQ(Signed(), (std::vector<QPoint>{QPoint(3, 3), QPoint(4, 5)}));
+    Window->rsMonth->SetValue(3); // March: the 31st, (0, 6)
+    EXPECT_EQ(Signed(), (std::vector<QPoint>{QPoint(0, 6)}));
+    Window->rsYear->SetValue(2023); // before the anchor
+    EXPECT_TRUE(Signed().empty());
+}
+
+TEST_F(DayCellHintsTest, NoteSignStaysClearOfTheLinesAndOfTheMark) {
+    const QFontMetricsF Metrics(SansFont(11));
+    const QRect Cell = Grid().CellRect(3, 2);
+    const qreal Widest = Metrics.horizontalAdvance(QString::fromUtf8("十二月"));
+    const qreal TextLeft = Cell.left() + (Cell.width() - Widest) / 2;
+    const QRect Sign = Grid().SignRect(3, 2);
+    EXPECT_LT(Sign.right() + 1, TextLeft);
+    EXPECT_TRUE(Cell.contains(Sign));
+    EXPECT_FALSE(Sign.intersects(Grid().MarkRect(3, 2)));
 }
 
 TEST_F(DayCellHintsTest, TooltipOfADayCellAndNoneForAnEmptyCell) {

@@ -3,6 +3,7 @@
 #include "common/KeyedPicture.h"
 #include "common/WindowReferences.h"
 #include "main/ProgramTray.h"
+#include "main/TodayLines.h"
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "platform/Clock.h"
@@ -291,6 +292,96 @@ TEST_F(MainWindowTest, ClosingAfterMidnightDeletesTheNewDaysSnapshot) {
     EXPECT_FALSE(QFile::exists(DataFile("20121009.bmp")));
     EXPECT_EQ(Form.AdvSLDate->Text(), "08");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+// At the first tick after the date changes, today's mark, digits and lines move to the new
+// day; the month shown follows only when it was today's month.
+TEST_F(MainWindowTest, TodayFollowsTheClockAtTheFirstTickOfANewDay) {
+    struct Case {
+        const char* Name;
+        int From[3];
+        int MonthSteps; // the month shown, counted from today's before the date changes
+        int To[3];
+        int ShownYear, ShownMonth;
+        std::vector<QPoint> Red;
+        const char* Digits;
+        const char* HolidayLine;
+        const char* YearName;
+    };
+    const Case Cases[] = {
+        {"the next day of the month shown",
+         {2012, 10, 8},
+         0,
+         {2012, 10, 9},
+         2012,
+         10,
+         {QPoint(2, 2)},
+         "09",
+         "公历：2012-10-09 ",
+         "壬辰龙年"},
+        {"a new month follows",
+         {2012, 10, 31},
+         0,
+         {2012, 11, 1},
+         2012,
+         11,
+         {QPoint(4, 1)},
+         "01",
+         "公历：2012-11-01 ",
+         "壬辰龙年"},
+        {"a new year follows",
+         {2012, 12, 31},
+         0,
+         {2013, 1, 1},
+         2013,
+         1,
+         {QPoint(2, 1)},
+         "01",
+         "公历：2013-01-01 元旦节",
+         "癸巳蛇年"},
+        {"another month shown stays",
+         {2012, 10, 31},
+         2,
+         {2012, 11, 1},
+         2012,
+         12,
+         {},
+         "01",
+         "公历：2012-11-01 ",
+         "壬辰龙年"},
+        {"the month shown gains the mark",
+         {2012, 10, 31},
+         1,
+         {2012, 11, 1},
+         2012,
+         11,
+         {QPoint(4, 1)},
+         "01",
+         "公历：2012-11-01 ",
+         "壬辰龙年"},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        SetToday(C.From[0], C.From[1], C.From[2]);
+        TfrmManyYear& Form = CreateRunning();
+        for (int Step = 0; Step < C.MonthSteps; ++Step)
+            Form.rsMonth->Step(+1);
+        const int ShownBefore = Form.rsMonth->Value();
+        Form.FollowToday();
+        EXPECT_EQ(Form.rsMonth->Value(), ShownBefore) << "the same day moves nothing";
+        SetToday(C.To[0], C.To[1], C.To[2]);
+        Form.FollowToday();
+        EXPECT_EQ(Form.TodayDay(), C.To[2]);
+        EXPECT_EQ(Form.rsYear->Value(), C.ShownYear);
+        EXPECT_EQ(Form.rsMonth->Value(), C.ShownMonth);
+        EXPECT_EQ(RedCells(Form), C.Red);
+        EXPECT_EQ(Form.AdvSLDate->Text(), C.Digits);
+        EXPECT_EQ(Form.lblHolday->text(), QString::fromUtf8(C.HolidayLine));
+        EXPECT_EQ(Form.lblJieQi->text(),
+                  QString::fromStdString(LunarLine(EncodeDate(C.To[0], C.To[1], C.To[2]))));
+        EXPECT_EQ(Form.lblNLYear->text(), QString::fromUtf8(C.YearName));
+        delete Window.data();
+    }
 }
 
 TEST_F(MainWindowTest, NoSettingsFileGivesTheDefaults) {

@@ -4,6 +4,8 @@
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "notes/windows/NoteAlarmClock.h"
+#include "notes/ReminderMoments.h"
+#include "notes/windows/ReminderNotice.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"
 #include "notes/windows/WindowShake.h"
@@ -14,6 +16,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScreen>
@@ -211,4 +214,58 @@ TEST(WindowShake, AWindowDestroyedDuringTheShakeEndsIt) {
     Window.reset();
     Shake.Step();
     EXPECT_FALSE(Shake.Running());
+}
+
+// A repeating note's reminder brings up the popup with that note first and standing out,
+// ahead of today's own notes; the popup opened later without a reminder shows none so.
+TEST_F(AlarmTest, ARepeatingNoteThatComesIsFirstInThePopup) {
+    notes::SaveSettings(3, true, 10);
+    SetNow(2023, 5, 1);
+    notes::TNote Birthday = Note("外婆生日", "2023-05-01 09:30", true);
+    Birthday.Repeat = notes::TRepeat(notes::TRepeat::TRule::Yearly);
+    SaveToday({Birthday});
+    SetNow(2024, 5, 1);
+    SaveToday({Note("开会", "2024-05-01 08:00", false)});
+    TickAt(9, 30, 0);
+    ASSERT_TRUE(PopupShown());
+    EXPECT_TRUE(
+        frmNoteList->NotesText().startsWith(QStringLiteral("1.外婆生日 | 2024-05-01 09:30")))
+        << frmNoteList->NotesText().toStdString();
+    EXPECT_TRUE(frmNoteList->NotesText().contains(QStringLiteral("2.开会")));
+    EXPECT_EQ(frmNoteList->lblNotes->textFormat(), Qt::RichText);
+    frmNoteList->LoadTodayNotes(NotesFile());
+    EXPECT_TRUE(frmNoteList->NotesText().startsWith(QStringLiteral("1.开会")));
+    EXPECT_EQ(frmNoteList->lblNotes->textFormat(), Qt::PlainText);
+}
+
+TEST(ReminderNotice, TheBodyNamesTheLunarDayOfALunarYearlyNote) {
+    using TRule = notes::TRepeat::TRule;
+    const auto Alarm = [](const char* When, TRule Rule, const char* Content) {
+        notes::TNoteAlarm Made;
+        Made.When = When;
+        Made.Minute = When;
+        Made.Note = {"外婆 八十大寿", "2023-12-31 09:30", true, Content};
+        Made.Note.Repeat = notes::TRepeat(Rule);
+        Made.Note.Id = "0123456789abcdef0123456789abcdef";
+        return Made;
+    };
+    struct Case {
+        notes::TNoteAlarm Alarm;
+        std::string Body;
+    };
+    const Case Cases[] = {
+        {Alarm("2024-12-20 09:30", TRule::LunarYearly, "订蛋糕"),
+         "2024-12-20 09:30 农历十一月二十\n订蛋糕"},
+        {Alarm("2020-05-30 09:30", TRule::LunarYearly, ""), "2020-05-30 09:30 农历闰四月初八"},
+        {Alarm("2024-12-20 09:30", TRule::LunarMonthly, ""), "2024-12-20 09:30"},
+        {Alarm("2024-12-20 09:30", TRule::None, "订蛋糕"), "2024-12-20 09:30\n订蛋糕"},
+        {Alarm("2600-01-01 09:30", TRule::LunarYearly, ""), "2600-01-01 09:30"},
+    };
+    for (const Case& C : Cases) {
+        const notes::TNoteAlarms Today{C.Alarm};
+        EXPECT_EQ(ReminderBody(notes::ReminderMomentOf(C.Alarm), Today), C.Body) << C.Alarm.When;
+    }
+    // A reminder no longer among today's alarms (the note changed since) names no lunar day.
+    const notes::TNoteAlarm Lunar = Alarm("2024-12-20 09:30", TRule::LunarYearly, "");
+    EXPECT_EQ(ReminderBody(notes::ReminderMomentOf(Lunar), {}), "2024-12-20 09:30");
 }

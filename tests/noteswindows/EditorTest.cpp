@@ -1,6 +1,9 @@
 #include "NotesWindowsFixture.h"
 
 #include "common/WindowReferences.h"
+#include "notes/NotesReading.h"
+#include "notes/UNoteSettings.h"
+#include "notes/windows/NoteEditing.h"
 #include "notes/windows/NotesText.h"
 #include "notes/windows/UNoteAdd.h"
 #include "notes/windows/UNoteList.h"
@@ -18,6 +21,8 @@
 #include <QTimer>
 
 #include <filesystem>
+#include <optional>
+#include <utility>
 
 namespace {
 
@@ -74,6 +79,48 @@ TEST_F(EditorTest, ShowsTheDaysHoursAndOnlyTodaysNotes) {
     ASSERT_EQ(Editor->alvNotes->RowCount(), 1);
     EXPECT_EQ(Editor->alvNotes->Row(0),
               QStringList({"开会", "2024-05-01 09:00", "是", "带上报表"}));
+}
+
+TEST(NoteEditing, TakesATypedTimeOfTheDayInTheStoredForm) {
+    const TDateTime Day = EncodeDate(2024, 2, 10);
+    struct Case {
+        const char* Typed;
+        std::optional<QString> Stored;
+    };
+    const Case Cases[] = {
+        {"", QString()},
+        {"  ", QString()},
+        {"2024-02-10", QStringLiteral("2024-02-10")},
+        {"9:30", QStringLiteral("2024-02-10 09:30")},
+        {" 09:05 ", QStringLiteral("2024-02-10 09:05")},
+        {"2024-02-10 23:59", QStringLiteral("2024-02-10 23:59")},
+        {"2024-2-10 7:3", QStringLiteral("2024-02-10 07:03")},
+        {"2024-02-10 00:00", QStringLiteral("2024-02-10 00:00")},
+        {"24:00", std::nullopt},
+        {"12:60", std::nullopt},
+        {"2024-02-11 09:30", std::nullopt},
+        {"2023-02-10", std::nullopt},
+        {"下午三点", std::nullopt},
+        {"9.30", std::nullopt},
+        {"930", std::nullopt},
+    };
+    for (const Case& C : Cases) {
+        EXPECT_EQ(StoredTime(Day, QString::fromUtf8(C.Typed)), C.Stored) << C.Typed;
+    }
+}
+
+TEST(NoteEditing, NamesCaptionsAndAdvances) {
+    EXPECT_EQ(EditorCaption(EncodeDateTime(2024, 2, 10, 15, 4, 0)),
+              QStringLiteral("便签维护 - 2024年2月10日"));
+    const std::pair<int, const char*> Advances[] = {
+        {0, "不提前"},  {5, "5分钟"},  {45, "45分钟"}, {60, "1小时"},  {90, "90分钟"},
+        {180, "3小时"}, {1440, "1天"}, {2880, "2天"},  {10080, "1周"}, {1500, "25小时"}};
+    for (const auto& [Minutes, Name] : Advances) {
+        EXPECT_EQ(AdvanceName(Minutes), QString::fromUtf8(Name)) << Minutes;
+    }
+    EXPECT_EQ(RepeatOfChoice(RepeatChoices().first()), QString());
+    EXPECT_EQ(ChoiceOfRepeat(QString()), RepeatChoices().first());
+    EXPECT_EQ(RepeatChoices().last(), QStringLiteral("每年农历"));
 }
 
 TEST_F(EditorTest, AnEmptyTitleIsRefusedWithAWarning) {
@@ -160,6 +207,7 @@ TEST_F(EditorTest, DeletingTheLastNoteBringsBackThePopupsEmptyDayText) {
 }
 
 TEST_F(EditorTest, OkMergesTheRowsWithCellsEditedInPlaceAndShowsThePopup) {
+    notes::NoteAlarmOn = 1;
     SaveToday({Meeting});
     TfrmNoteAdd* Editor = OpenEditor();
     Editor->alvNotes->topLevelItem(0)->setText(3, QStringLiteral("改过的内容"));
@@ -227,6 +275,7 @@ TEST_F(EditorTest, AFailedDeleteIsReportedAndKeepsTheRow) {
 // Control characters and the non-characters U+FFFE and U+FFFF, typed, pasted or edited into a
 // cell, are dropped; the day saves and reads back.
 TEST_F(EditorTest, CharactersThatXmlCannotHoldAreDropped) {
+    notes::NoteAlarmOn = 1;
     TfrmNoteAdd* Editor = OpenEditor();
     Enter(Editor, QStringLiteral("a\u0001b"), QStringLiteral("2024-05-01 09:00\u000B"), true,
           QStringLiteral("x\uFFFFy\uFFFEz\u001F😀"));
@@ -308,4 +357,119 @@ TEST_F(EditorTest, LeavingWithUnsavedRowsAsksAndDeleteAsksBeforeDeleting) {
     Editor->advClose->click();
     EXPECT_EQ(frmNoteAdd, nullptr);
     EXPECT_TRUE(TodayInFile().empty()) << "the added row is thrown away";
+}
+
+// A time is any minute of the editor's day; another text is refused with a warning and the
+// list is left as it was.
+TEST_F(EditorTest, TakesAnyMinuteOfItsDayAndRefusesOtherTimes) {
+    TfrmNoteAdd* Editor = OpenEditor();
+    Enter(Editor, QStringLiteral("开会"), QStringLiteral("9:30"), true, QString());
+    ASSERT_EQ(Editor->alvNotes->RowCount(), 1);
+    EXPECT_EQ(Editor->alvNotes->Row(0)[1], QStringLiteral("2024-05-01 09:30"));
+
+    QString Warning;
+    QTimer::singleShot(0, [&] {
+        auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        ASSERT_NE(Box, nullptr);
+        Warning = Box->text();
+        Box->accept();
+    });
+    Enter(Editor, QStringLiteral("开会"), QStringLiteral("2024-05-02 09:30"), true, QString());
+    EXPECT_TRUE(Warning.contains(QStringLiteral("09:30"))) << Warning.toStdString();
+    EXPECT_EQ(Editor->alvNotes->Row(0)[1], QStringLiteral("2024-05-01 09:30"));
+}
+
+// Ticking 提醒 while reminders are off asks at OK whether to turn them on; yes saves Alarm=1
+// as the settings window does. Without a ticked reminder, or with reminders on, nothing asks.
+TEST_F(EditorTest, ATickedReminderWhileRemindersAreOffAsksToTurnThemOn) {
+    struct Case {
+        const char* Name;
+        bool Ticked;
+        int AlarmBefore;
+        std::optional<QMessageBox::StandardButton> Answer; // none: no question expected
+        int AlarmAfter;
+    };
+    const Case Cases[] = {
+        {"yes turns them on", true, 0, QMessageBox::Yes, 1},
+        {"no leaves them off", true, 0, QMessageBox::No, 0},
+        {"nothing ticked asks nothing", false, 0, std::nullopt, 0},
+        {"reminders on ask nothing", true, 1, std::nullopt, 1},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.Name);
+        std::filesystem::remove(notes::SettingsFileName());
+        notes::NoteAlarmOn = C.AlarmBefore;
+        TfrmNoteAdd* Editor = OpenEditor();
+        Enter(Editor, QStringLiteral("开会"), QStringLiteral("09:30"), C.Ticked, QString());
+        bool Asked = false;
+        QTimer::singleShot(0, [&] {
+            auto* Box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            if (Box == nullptr) {
+                return;
+            }
+            Asked = true;
+            Box->done(C.Answer.value_or(QMessageBox::No));
+        });
+        Editor->advOK->click();
+        QCoreApplication::processEvents(); // the look at the screen when nothing was asked
+        EXPECT_EQ(Asked, C.Answer.has_value());
+        EXPECT_EQ(notes::NoteAlarmOn, C.AlarmAfter);
+        EXPECT_EQ(notes::ReadNoteSettings().Alarm, C.Answer == QMessageBox::Yes ? 1 : 0);
+        EXPECT_EQ(frmNoteAdd, nullptr);
+        RunDeferredDeletes();
+    }
+}
+
+// The editor of another day shows and saves that day's notes, with the repeat and advance
+// chosen beside the time; a note read back keeps its identity through a change.
+TEST_F(EditorTest, AnotherDaysEditorSavesIntoThatDayWithRepeatAndAdvance) {
+    notes::NoteAlarmOn = 1;
+    SaveToday({Meeting});
+    TfrmNoteAdd* Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    EXPECT_EQ(Editor->windowTitle(), QStringLiteral("便签维护 - 2024年2月10日"));
+    EXPECT_EQ(Editor->ccTime->itemText(0), QStringLiteral("2024-02-10 00:00"));
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 0) << "today's notes are not that day's";
+    Editor->ccRepeat->setCurrentText(QStringLiteral("每年农历"));
+    Editor->ccAdvance->setCurrentIndex(Editor->ccAdvance->findText(QStringLiteral("1天")));
+    Enter(Editor, QStringLiteral("拜年"), QStringLiteral("9:30"), true, QStringLiteral("给外婆"));
+    Editor->advOK->click();
+
+    const auto Day = [&] {
+        return notes::ReadNotesOf(NotesFile(), {"Date2024-02-10", false}).Notes;
+    };
+    ASSERT_EQ(Day().size(), 1U);
+    const notes::TNote Saved = Day()[0];
+    EXPECT_EQ(Saved.When, "2024-02-10 09:30");
+    EXPECT_EQ(Saved.Repeat.Text(), "每年农历");
+    EXPECT_EQ(Saved.Advance.Minutes(), 1440);
+    EXPECT_EQ(Saved.Id.size(), 32U);
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{Meeting})) << "today's notes as they were";
+    RunDeferredDeletes();
+
+    Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    Select(Editor, 0);
+    EXPECT_EQ(Editor->ccRepeat->currentText(), QStringLiteral("每年农历"));
+    EXPECT_EQ(Editor->ccAdvance->currentText(), QStringLiteral("1天"));
+    Editor->ccRepeat->setCurrentText(QStringLiteral("每月农历"));
+    Editor->Image1->click();
+    Editor->advOK->click();
+    ASSERT_EQ(Day().size(), 1U);
+    EXPECT_EQ(Day()[0].Repeat.Text(), "每月农历");
+    EXPECT_EQ(Day()[0].Id, Saved.Id);
+    RunDeferredDeletes();
+
+    Editor = new TfrmNoteAdd();
+    frmNoteAdd = Editor;
+    Editor->SetDay(EncodeDate(2024, 2, 10));
+    Editor->show();
+    Select(Editor, 0);
+    Editor->N1->trigger();
+    EXPECT_TRUE(Day().empty());
+    EXPECT_EQ(TodayInFile(), (notes::TNotes{Meeting}));
 }

@@ -8,11 +8,15 @@
 #include "notes/windows/UNoteHis.h"
 #include "notes/windows/UNoteList.h"
 #include "notes/windows/UNoteset.h"
+#include "widgets/MonthGrid.h"
+#include "widgets/Spinner.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include <functional>
@@ -41,7 +45,7 @@ TEST_F(MenuCommandsTest, NoteWindowsOpenModallyOnTheMainWindowAndFreeThemselves)
         std::function<QWidget*()> Reference;
     };
     const Case Cases[] = {
-        {&TfrmManyYear::N4Click, QStringLiteral("便签维护"),
+        {&TfrmManyYear::N4Click, QStringLiteral("便签维护 - 2024年5月1日"),
          []() -> QWidget* { return frmNoteAdd; }},
         {&TfrmManyYear::N6Click, QStringLiteral("便签设置"),
          []() -> QWidget* { return frmNoteSet; }},
@@ -95,4 +99,34 @@ TEST_F(MenuCommandsTest, ShowNotesTogglesThePopupByTheCaptionAlone) {
     Main->N5Click();
     ASSERT_NE(frmNoteList, nullptr);
     EXPECT_TRUE(frmNoteList->isVisible());
+}
+
+// A double click on a day cell, or Enter on the selected one, opens the editor for that day;
+// a cell without a day opens nothing.
+TEST_F(MenuCommandsTest, ADayCellOpensTheEditorOfItsDay) {
+    Main->show();
+    Main->rsMonth->Step(+1); // June 2024: the 1st is a Saturday, (6, 1); the 10th is (1, 3)
+    TMonthGrid* Grid = Main->advDays;
+    QStringList Captions;
+    const auto Open = [&](const std::function<void()>& Act) {
+        QTimer::singleShot(0, [&] {
+            if (auto* Editor = qobject_cast<TfrmNoteAdd*>(QApplication::activeModalWidget())) {
+                Captions << Editor->windowTitle() + " " + Editor->ccTime->itemText(23);
+                Editor->reject();
+            }
+        });
+        Act();
+        QCoreApplication::processEvents();
+        RunDeferredDeletes();
+    };
+    Open([&] { QTest::mouseDClick(Grid, Qt::LeftButton, {}, Grid->CellRect(1, 3).center()); });
+    Grid->SetSelected(6, 1);
+    Open([&] { QTest::keyClick(Grid, Qt::Key_Return); });
+    Open([&] { QTest::keyClick(Grid, Qt::Key_Enter); });
+    Open([&] { QTest::mouseDClick(Grid, Qt::LeftButton, {}, Grid->CellRect(0, 1).center()); });
+    Open([&] { Main->N4->trigger(); });
+    EXPECT_EQ(Captions, QStringList({"便签维护 - 2024年6月10日 2024-06-10 23:00",
+                                     "便签维护 - 2024年6月1日 2024-06-01 23:00",
+                                     "便签维护 - 2024年6月1日 2024-06-01 23:00",
+                                     "便签维护 - 2024年5月1日 2024-05-01 23:00"}));
 }

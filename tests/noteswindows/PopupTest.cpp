@@ -11,8 +11,15 @@
 #include <QApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QWheelEvent>
+
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -129,4 +136,82 @@ TEST_F(PopupTest, IsDraggedByItsPicture) {
     Send(QEvent::MouseMove, QPoint(90, 100), Qt::LeftButton);
     Send(QEvent::MouseButtonRelease, QPoint(90, 100), Qt::NoButton);
     EXPECT_EQ(frmNoteList->pos(), QPoint(330, 220));
+}
+
+// Notes that do not fit scroll: none is cut off, and the wheel scrolls them.
+TEST_F(PopupTest, NotesThatDoNotFitScroll) {
+    std::vector<notes::TNote> Many;
+    for (int Number = 1; Number <= 12; ++Number) {
+        Many.push_back({"便签" + std::to_string(Number), "", false, "内容"});
+    }
+    SaveToday(Many);
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->show();
+    QApplication::processEvents();
+    QScrollBar* Bar = frmNoteList->sbNotes->verticalScrollBar();
+    EXPECT_TRUE(Bar->isVisible());
+    ASSERT_GT(Bar->maximum(), 0);
+    EXPECT_TRUE(frmNoteList->lblNotes->text().contains(QStringLiteral("12.便签12")));
+    QWheelEvent Wheel(QPointF(50, 50), QPointF(frmNoteList->sbNotes->mapToGlobal(QPoint(50, 50))),
+                      QPoint(), QPoint(0, -120 * 20), Qt::NoButton, Qt::NoModifier,
+                      Qt::NoScrollPhase, false);
+    QApplication::sendEvent(frmNoteList->sbNotes->viewport(), &Wheel);
+    EXPECT_GT(Bar->value(), 0);
+}
+
+TEST_F(PopupTest, IsDraggedByItsTextToo) {
+    frmNoteList = new TfrmNoteList();
+    frmNoteList->move(300, 200);
+    frmNoteList->show();
+    QWidget* Text = frmNoteList->sbNotes->viewport();
+    const auto Send = [&](QEvent::Type Type, QPoint Local, Qt::MouseButtons Buttons) {
+        QMouseEvent Event(Type, QPointF(Local), QPointF(Text->mapToGlobal(Local)), Qt::LeftButton,
+                          Buttons, Qt::NoModifier);
+        QApplication::sendEvent(Text, &Event);
+    };
+    Send(QEvent::MouseButtonPress, QPoint(20, 20), Qt::LeftButton);
+    Send(QEvent::MouseMove, QPoint(45, 10), Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, QPoint(45, 10), Qt::NoButton);
+    EXPECT_EQ(frmNoteList->pos(), QPoint(325, 190));
+}
+
+TEST(NotesText, PutsTheDueNotesFirstAndMarksThemUp) {
+    const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};
+    notes::TNote Birthday{"生日", "2024-05-01 09:30", true, "蛋糕"};
+    Birthday.Id = "0123456789abcdef0123456789abcdef";
+    const notes::TNote Shopping{"买菜", "", false, "西红柿"};
+    notes::TNotes Notes{Meeting, Shopping, Birthday};
+    EXPECT_EQ(PutDueFirst(Notes, {Birthday.Id}), 1) << "a note with an identity by it";
+    EXPECT_EQ(Notes, (notes::TNotes{Birthday, Meeting, Shopping}));
+    EXPECT_EQ(PutDueFirst(Notes, {}), 0);
+    EXPECT_EQ(PutDueFirst(Notes, {"生日", "买菜", "开会"}), 2) << "one without, by its title";
+    EXPECT_EQ(Notes, (notes::TNotes{Meeting, Shopping, Birthday}));
+
+    const QString Markup = NotesTextMarkup(
+        QStringLiteral("1.<b> | | 是\r内容\r") + Hyphens + QStringLiteral("\r2.b | | 否\r"), 1);
+    EXPECT_EQ(Markup.count(QStringLiteral("#FFE08A")), 1);
+    EXPECT_TRUE(Markup.contains(QStringLiteral("1.&lt;b&gt; | | 是<br>内容"))) << "as written";
+    EXPECT_TRUE(Markup.indexOf(QStringLiteral("#FFE08A")) < Markup.indexOf(QStringLiteral("1.")));
+    EXPECT_TRUE(Markup.indexOf(QStringLiteral("2.b")) > Markup.indexOf(Hyphens));
+}
+
+// Today's popup lists today's own notes, then the repeating notes of earlier days that fall
+// on today, with today's time.
+TEST_F(PopupTest, ShowsTodaysRepeatingNotesAfterTodaysOwn) {
+    SetNow(2024, 4, 3);
+    notes::TNote Weekly{"周会", "2024-04-03 10:00", true, "三楼"};
+    Weekly.Repeat = notes::TRepeat(notes::TRepeat::TRule::Weekly);
+    notes::TNote Daily{"吃药", "", false, ""};
+    Daily.Repeat = notes::TRepeat(notes::TRepeat::TRule::Daily);
+    SaveToday({Weekly, Daily});
+    SetNow(2024, 5, 1); // a Wednesday, as 2024-04-03
+    SaveToday({{"买菜", "", false, "西红柿"}});
+    SetNow(2024, 5, 1, 8);
+    TfrmNoteList Popup;
+    EXPECT_TRUE(Popup.NotesText().startsWith(QStringLiteral("1.买菜 |  | 否\r西红柿\r")));
+    EXPECT_TRUE(Popup.NotesText().contains(QStringLiteral("2.周会 | 2024-05-01 10:00 | 是\r三楼")));
+    EXPECT_TRUE(Popup.NotesText().contains(QStringLiteral("3.吃药 |  | 否")));
+    SetNow(2024, 5, 2);
+    Popup.LoadTodayNotes(NotesFile());
+    EXPECT_EQ(Popup.NotesText(), QStringLiteral("1.吃药 |  | 否\r")) << "no day element of its own";
 }
