@@ -1,6 +1,6 @@
 #include "main/DayToolTip.h"
 
-#include "calendar/DayNoteHeadings.h"
+#include "notes/DayNoteHeadings.h"
 
 std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Holidays,
                            const std::string& NotesFile) {
@@ -10,7 +10,7 @@ std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Ho
     }
     std::string Text;
     for (const std::string& Line :
-         DayDescription(*Details, DayNoteHeadings(NotesFile, Year, Month, Day))) {
+         DayDescription(*Details, notes::DayNoteHeadings(NotesFile, Year, Month, Day))) {
         Text += (Text.empty() ? "" : "\n") + Line;
     }
     return Text;

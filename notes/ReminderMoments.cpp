@@ -1,45 +1,43 @@
 #include "notes/ReminderMoments.h"
 
-#include "notes/MinuteText.h"
-#include "notes/NotesReading.h"
-#include "notes/UNotesFile.h"
+#include "notes/NoteOccurrences.h"
 
-#include <algorithm>
+#include <chrono>
 
 namespace notes {
 namespace {
 
-// "Date" before the "yyyy-mm-dd" of a day element's name.
-constexpr std::size_t DayNamePrefix = 4;
-constexpr std::size_t DateLength = 10;
+// The day of a minute text "yyyy-mm-dd hh:nn"; none for any other text.
+std::optional<TNoteDay> DayOfMinute(const std::string& Minute) {
+    return Minute.size() >= 10 ? DayOfName("Date" + Minute.substr(0, 10)) : std::nullopt;
+}
 
 } // namespace
+
+TReminderMoment ReminderMomentOf(const TNoteAlarm& Alarm) {
+    const TNote& Note = Alarm.Note;
+    return {Note.Id.empty() ? Note.Title : Note.Id, Note.Title, Alarm.When, Alarm.Minute,
+            Note.Content};
+}
 
 std::vector<TReminderMoment> ReminderMomentsBetween(std::string_view NotesBytes,
                                                     const std::string& First,
                                                     const std::string& Last) {
     std::vector<TReminderMoment> Moments;
-    const std::optional<std::vector<TDayNotes>> Days = ReadNotesByDay(NotesBytes);
-    if (!Days) {
+    const std::optional<TNoteDay> From = DayOfMinute(First);
+    const std::optional<TNoteDay> To = DayOfMinute(Last);
+    TNotesIndex Index;
+    if (!From || !To || !Index.Build(NotesBytes)) {
         return Moments;
     }
-    for (const TDayNotes& Day : *Days) {
-        if (Day.Name.size() != DayNamePrefix + DateLength) {
-            continue;
-        }
-        const std::string Date = Day.Name.substr(DayNamePrefix);
-        const std::size_t Count = std::min<std::size_t>(Day.Notes.size(), AlarmSlotCount);
-        for (std::size_t Index = 0; Index < Count; ++Index) {
-            const TNote& Note = Day.Notes[Index];
-            if (Note.Title.empty() || !Note.Remind.On() || !IsMinuteText(Note.When) ||
-                Note.When.compare(0, DateLength, Date) != 0 || Note.When < First ||
-                Note.When > Last) {
-                continue;
+    for (std::chrono::sys_days Day = std::chrono::sys_days(*From);
+         Day <= std::chrono::sys_days(*To); Day += std::chrono::days(1)) {
+        for (const TNoteAlarm& Alarm : Index.AlarmsOn(TNoteDay{Day})) {
+            if (Alarm.Minute >= First && Alarm.Minute <= Last) {
+                Moments.push_back(ReminderMomentOf(Alarm));
             }
-            Moments.push_back({Note.Title, Note.Title, Note.When, Note.When, Note.Content});
         }
     }
-    std::ranges::stable_sort(Moments, {}, &TReminderMoment::Minute);
     return Moments;
 }
 

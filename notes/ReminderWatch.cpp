@@ -25,7 +25,7 @@ TReminderWatch::TReminderWatch(std::string MemoryFile)
 
 TReminderTick TReminderWatch::Tick(const std::string& Minute, bool Watching,
                                    const std::string& NotesFile,
-                                   std::span<const TNoteAlarm> Slots) {
+                                   std::span<const TNoteAlarm> Alarms) {
     TReminderTick Result;
     if (!Watching) {
         // Unwatched minutes are never caught up: without a last minute seen, a later start
@@ -42,7 +42,7 @@ TReminderTick TReminderWatch::Tick(const std::string& Minute, bool Watching,
     if (NewMinute) {
         Result.Missed = CatchUp(Minute, NotesFile);
     }
-    Result.Due = DueNow(Minute, Slots, Result.Ringing);
+    Result.Due = DueNow(Minute, Alarms, Result.Ringing);
     if (NewMinute) {
         Result.Again = SnoozesOver(Minute, NotesFile);
         if (FMemory.LastSeen() < Minute) {
@@ -83,12 +83,11 @@ std::vector<TReminderMoment> TReminderWatch::CatchUp(const std::string& Minute,
 }
 
 std::vector<TReminderMoment> TReminderWatch::DueNow(const std::string& Minute,
-                                                    std::span<const TNoteAlarm> Slots,
+                                                    std::span<const TNoteAlarm> Alarms,
                                                     std::vector<TReminderMoment>& Ringing) {
     std::vector<TReminderMoment> Due;
-    for (const TDueReminder& Reminder : FDueReminders.Tick(Minute, Slots)) {
-        const TNoteAlarm& Alarm = Slots[static_cast<std::size_t>(Reminder.Slot)];
-        TReminderMoment Moment{Alarm.Title, Alarm.Title, Alarm.When, Alarm.When, {}};
+    for (const TDueReminder& Reminder : FDueReminders.Tick(Minute, Alarms)) {
+        TReminderMoment Moment = ReminderMomentOf(Alarms[static_cast<std::size_t>(Reminder.Alarm)]);
         if (!Reminder.First) {
             // Still in its minute: it rings on unless the user has answered it.
             if (FCameThisRun.contains(KeyOf(Moment))) {

@@ -26,7 +26,7 @@ inline constexpr int SnoozeMinutes = 10;
 struct TReminderTick {
     // Reminders whose minute passed unwatched, each once, by minute.
     std::vector<TReminderMoment> Missed;
-    // Reminders of this minute coming for the first time, in slot order.
+    // Reminders of this minute coming for the first time, in the order of today's alarms.
     std::vector<TReminderMoment> Due;
     // Snoozed reminders coming again at this tick.
     std::vector<TReminderMoment> Again;
@@ -41,10 +41,11 @@ public:
     explicit TReminderWatch(std::string MemoryFile);
 
     // One tick at Minute ("yyyy-mm-dd hh:nn"). Watching is false when reminders are off or
-    // there is no notes file: nothing comes and the minutes pass unwatched for good. Slots
-    // are today's alarm slots, NotesFile the notes file that missed reminders are read from.
+    // there is no notes file: nothing comes and the minutes pass unwatched for good. Alarms
+    // are today's reminders (ReadTodayAlarms), NotesFile the notes file that missed
+    // reminders are read from.
     TReminderTick Tick(const std::string& Minute, bool Watching, const std::string& NotesFile,
-                       std::span<const TNoteAlarm> Slots);
+                       std::span<const TNoteAlarm> Alarms);
 
     // The user asks for the reminder again SnoozeMinutes after Minute.
     void Snooze(const TReminderMoment& Reminder, const std::string& Minute);
@@ -58,7 +59,7 @@ public:
 private:
     std::vector<TReminderMoment> CatchUp(const std::string& Minute, const std::string& NotesFile);
     std::vector<TReminderMoment> DueNow(const std::string& Minute,
-                                        std::span<const TNoteAlarm> Slots,
+                                        std::span<const TNoteAlarm> Alarms,
                                         std::vector<TReminderMoment>& Ringing);
     std::vector<TReminderMoment> SnoozesOver(const std::string& Minute,
                                              const std::string& NotesFile);

@@ -1,6 +1,6 @@
 #include "terminal/RuxaCal.h"
 
-#include "calendar/DayNoteHeadings.h"
+#include "notes/DayNoteHeadings.h"
 #include "terminal/CalArguments.h"
 #include "terminal/DayFeed.h"
 #include "terminal/MonthText.h"
@@ -48,8 +48,9 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
     case TCalAction::Day: {
         const TCalDate& Day = Command.From;
         const auto Details = DayDetailsOf(Day.Year, Day.Month, Day.Day, Holidays);
-        for (const std::string& Line : DayDescription(
-                 *Details, DayNoteHeadings(Surroundings.NotesFile, Day.Year, Day.Month, Day.Day))) {
+        for (const std::string& Line :
+             DayDescription(*Details, notes::DayNoteHeadings(Surroundings.NotesFile, Day.Year,
+                                                             Day.Month, Day.Day))) {
             Out += Line + "\n";
         }
         return Out;

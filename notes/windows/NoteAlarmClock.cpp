@@ -14,7 +14,6 @@
 #include <QFileInfo>
 #include <QTimer>
 
-#include <optional>
 #include <utility>
 
 namespace {
@@ -69,7 +68,7 @@ void TNoteAlarmClock::Tick() {
     const bool Watching =
         notes::NoteAlarmOn != 0 && QFileInfo::exists(QString::fromStdString(FileName));
     if (Watching && !FWatch.Unchanged(FileName, Minute.substr(0, 10))) {
-        FAlarms = notes::ReadTodayAlarms(FileName).Slots;
+        FAlarms = notes::ReadTodayAlarms(FileName).Alarms;
         FWatch.Remember();
     }
     const notes::TReminderTick Reminders =
@@ -82,28 +81,18 @@ void TNoteAlarmClock::Tick() {
             frmNoteList->LoadTodayNotes(FileName);
         }
     }
-    Announce(FileName, Reminders);
+    Announce(Reminders);
     if (!Reminders.Ringing.empty()) {
         Ring(Reminders.Ringing);
     }
 }
 
-void TNoteAlarmClock::Announce(const std::string& FileName, const notes::TReminderTick& Tick) {
+void TNoteAlarmClock::Announce(const notes::TReminderTick& Tick) {
     AnnounceMissed(Tick.Missed);
-    // The slots hold no content: today's notes are read for it, once, and only when a
-    // reminder comes for the first time.
-    std::optional<notes::TNotes> Today;
     for (const notes::TReminderMoment& Reminder : Tick.Due) {
-        if (!Today) {
-            Today = notes::LoadNotes(FileName, true).Notes;
-        }
         std::string Body = Reminder.Occurrence;
-        for (const notes::TNote& Note : *Today) {
-            if (Note.Title == Reminder.Title && Note.When == Reminder.Occurrence &&
-                !Note.Content.empty()) {
-                Body += "\n" + Note.Content;
-                break;
-            }
+        if (!Reminder.Content.empty()) {
+            Body += "\n" + Reminder.Content;
         }
         Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }

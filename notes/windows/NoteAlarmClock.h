@@ -36,7 +36,7 @@ public:
     // One look at today's reminders. Left out while the popup shakes.
     void Tick();
 
-    // The ten alarm slots as the last tick left them: slot k for the k-th note of today.
+    // Today's reminders as the last tick left them (notes::ReadTodayAlarms).
     const notes::TNoteAlarms& Alarms() const { return FAlarms; }
     bool Shaking() const { return FShake.Running(); }
 
@@ -45,7 +45,7 @@ public:
     void DoneRinging();
 
 private:
-    void Announce(const std::string& FileName, const notes::TReminderTick& Tick);
+    void Announce(const notes::TReminderTick& Tick);
     void AnnounceMissed(const std::vector<notes::TReminderMoment>& Missed);
     void Ring(const std::vector<notes::TReminderMoment>& Ringing);
     void ShowPopupFromNotice();

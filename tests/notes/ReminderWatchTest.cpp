@@ -58,7 +58,7 @@ protected:
                 SetMinute(Minute);
                 const bool Watching = Verb == "tick";
                 const notes::TNoteAlarms Slots =
-                    notes::ReadTodayAlarms(notes::NotesFileName()).Slots;
+                    notes::ReadTodayAlarms(notes::NotesFileName()).Alarms;
                 const notes::TReminderTick Tick =
                     Watch->Tick(Minute, Watching, notes::NotesFileName(), Slots);
                 const auto Add = [&](const char* Kind, const std::vector<TReminderMoment>& List) {
