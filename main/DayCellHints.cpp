@@ -1,8 +1,10 @@
 #include "main/DayCellHints.h"
 
 #include "calendar/HolidayFiles.h"
+#include "main/DaySpokenName.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
+#include "notes/DayNoteHeadings.h"
 #include "notes/UNotesFile.h"
 #include "widgets/MonthGrid.h"
 
@@ -15,20 +17,19 @@ namespace {
 const QColor DayOffMark(0xFF, 0x00, 0x00);
 const QColor WorkDayMark(0x50, 0x50, 0x50);
 
-// The holiday table, read from its files when first needed.
-const THolidayTable& Holidays() {
+} // namespace
+
+const THolidayTable& ProgramHolidays() {
     static const THolidaysRead Read = ReadHolidayFiles();
     return Read.Table;
 }
-
-} // namespace
 
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month) {
     for (int Row = 1; Row <= MonthWeeks; ++Row) {
         for (int Col = 0; Col < WeekDays; ++Col) {
             const int Day = DayInCell(Year, Month, Col, Row);
             const THolidayKind Kind =
-                Day > 0 ? Holidays().Find(Year, Month, Day).Kind : THolidayKind::None;
+                Day > 0 ? ProgramHolidays().Find(Year, Month, Day).Kind : THolidayKind::None;
             Grid.SetCellMark(Col, Row, QString::fromUtf8(HolidayKindText(Kind)),
                              Kind == THolidayKind::DayOff ? DayOffMark : WorkDayMark);
         }
@@ -41,7 +42,24 @@ QString DayCellToolTip(int Year, int Month, int Col, int Row) {
         return {};
     }
     // As plain text, so that a note's title is shown as it is written, never as markup.
-    return Qt::convertFromPlainText(QString::fromStdString(DayToolTipText(
-                                        Year, Month, Day, Holidays(), notes::NotesFileName())),
-                                    Qt::WhiteSpacePre);
+    return Qt::convertFromPlainText(
+        QString::fromStdString(
+            DayToolTipText(Year, Month, Day, ProgramHolidays(), notes::NotesFileName())),
+        Qt::WhiteSpacePre);
+}
+
+QString DayCellName(int Year, int Month, int Col, int Row) {
+    const int Day = DayInCell(Year, Month, Col, Row);
+    const auto Details = Day > 0 ? DayDetailsOf(Year, Month, Day, ProgramHolidays()) : std::nullopt;
+    if (!Details) {
+        return {};
+    }
+    const auto Notes = notes::DayNoteHeadings(notes::NotesFileName(), Year, Month, Day);
+    return QString::fromStdString(DaySpokenName(*Details, static_cast<int>(Notes.size())));
+}
+
+QString TodayToolTip(TDateTime Today) {
+    const TDateParts Parts = DecodeDateTime(Today);
+    const auto Details = DayDetailsOf(Parts.Year, Parts.Month, Parts.Day, ProgramHolidays());
+    return Details ? QString::fromStdString(DayShortName(*Details)) : QString();
 }
