@@ -1,9 +1,10 @@
 #include "main/DayCellHints.h"
 
-#include "calendar/HolidayFiles.h"
+#include "calendar/CappedLine.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
 #include "notes/UNotesFile.h"
+#include "platform/HolidayFiles.h"
 #include "widgets/MonthGrid.h"
 
 #include <QColor>
@@ -15,10 +16,23 @@ namespace {
 const QColor DayOffMark(0xFF, 0x00, 0x00);
 const QColor WorkDayMark(0x50, 0x50, 0x50);
 
-// The holiday table, read from its files when first needed.
-const THolidayTable& Holidays() {
+// The holiday table, read from its files when first needed, and why a file was left out.
+const THolidaysRead& HolidaysRead() {
     static const THolidaysRead Read = ReadHolidayFiles();
-    return Read.Table;
+    return Read;
+}
+
+const THolidayTable& Holidays() {
+    return HolidaysRead().Table;
+}
+
+// A holiday file left out is told on the tooltip's last line, where the 休 and 班 it would
+// have given are looked for: without a box to close, and for as long as it holds.
+std::string HolidayFaultLine() {
+    const std::vector<std::string>& Faults = HolidaysRead().Faults;
+    return Faults.empty() ? std::string()
+                          : "\n" + CappedLine("节假日文件未能采用：" + Faults.front(),
+                                              MaxToolTipLineCharacters);
 }
 
 } // namespace
@@ -41,7 +55,9 @@ QString DayCellToolTip(int Year, int Month, int Col, int Row) {
         return {};
     }
     // As plain text, so that a note's title is shown as it is written, never as markup.
-    return Qt::convertFromPlainText(QString::fromStdString(DayToolTipText(
-                                        Year, Month, Day, Holidays(), notes::NotesFileName())),
-                                    Qt::WhiteSpacePre);
+    return Qt::convertFromPlainText(
+        QString::fromStdString(
+            DayToolTipText(Year, Month, Day, Holidays(), notes::NotesFileName()) +
+            HolidayFaultLine()),
+        Qt::WhiteSpacePre);
 }
