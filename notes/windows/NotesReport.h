@@ -5,11 +5,14 @@
 
 #include "notes/UNotesFile.h"
 
+#include <cstddef>
+
 class QWidget;
 class TReportList;
 
 // A list with these columns; the time and reminder columns have the same width everywhere.
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth);
 
-// Replaces the list's rows with Notes.
-void ShowNotes(TReportList* List, const notes::TNotes& Notes);
+// Replaces the list's rows with Notes. With MaxCellCharacters, a list only to be read cuts
+// longer cells (see calendar/CappedLine.h); the editor's list keeps them whole, to save them.
+void ShowNotes(TReportList* List, const notes::TNotes& Notes, std::size_t MaxCellCharacters = 0);

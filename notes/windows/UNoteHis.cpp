@@ -12,6 +12,13 @@
 
 #include <QCheckBox>
 
+namespace {
+
+// The history's cells are only read: a title or a content of megabytes is cut.
+constexpr std::size_t HistoryCellCharacters = 200;
+
+} // namespace
+
 TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags) {
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签历史记录"), QSize(512, 377));
 
@@ -54,7 +61,8 @@ void TfrmNoteHis::advCheckTodayClick() {
 }
 
 void TfrmNoteHis::FillList(bool OnlyToday) {
-    ShowNotes(alvNotes, notes::LoadNotes(notes::NotesFileName(), OnlyToday).Notes);
+    ShowNotes(alvNotes, notes::LoadNotes(notes::NotesFileName(), OnlyToday).Notes,
+              HistoryCellCharacters);
 }
 
 void TfrmNoteHis::advCloseClick() {
