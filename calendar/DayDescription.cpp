@@ -28,7 +28,13 @@ std::vector<std::string> DayDescription(const TDayDetails& Details,
                     "月 " + PillarName(Details.DayPillar) + "日 属" +
                     std::string(PillarAnimal(Details.YearPillar)));
     if (!Details.TermName.empty()) {
-        Lines.push_back("节气：" + std::string(Details.TermName));
+        Lines.push_back("节气：" + std::string(Details.TermName) + " " + TermMomentText(Details));
+        if (Details.TermMoment.NearMidnight) {
+            Lines.push_back("交节时刻近子夜，日期或差一日");
+        }
+    }
+    if (Details.NewMoonNearMidnight) {
+        Lines.push_back("合朔时刻近子夜，初一或差一日");
     }
     std::string Festivals = Details.Festival;
     for (const std::string_view Name : Details.Traditional) {

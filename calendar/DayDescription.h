@@ -2,8 +2,10 @@
 
 // The description of a day as the day cell's tooltip and the terminal calendar's --day show
 // it, one line per item: the Gregorian date with the week day, the long lunar date, the
-// pillars of year, month and day with the zodiac animal, the solar term, the festivals, the
-// public holiday, and the titles and times of the day's desk notes.
+// pillars of year, month and day with the zodiac animal, the solar term with the minute it
+// begins, a short note when the term or the new moon of a month's first day lies so close to
+// midnight that the day is uncertain, the festivals, the public holiday, and the titles and
+// times of the day's desk notes.
 
 #include "calendar/DayDetails.h"
 

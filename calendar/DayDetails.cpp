@@ -3,6 +3,7 @@
 #include "calendar/GanZhi.h"
 
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -32,6 +33,10 @@ std::optional<TDayDetails> DayDetailsOf(int Year, int Month, int Day,
     SolarToLunarDate(Year, Month, Day, Details.Lunar);
     Details.TermNo = GetSolarTermNo(Year, Month, Day);
     Details.TermName = SolarTermNameOf(Details.TermNo);
+    if (Details.TermNo != 0) {
+        SolarTermMoment(Year, Details.TermNo, Details.TermMoment);
+    }
+    Details.NewMoonNearMidnight = Details.Lunar.Day == 1 && NewMoonNearMidnight(Year, Month, Day);
     Details.YearPillar = YearPillar(Year, Month, Day);
     Details.MonthPillar = MonthPillar(Year, Month, Day);
     Details.DayPillar = DayPillar(Year, Month, Day);
@@ -40,6 +45,16 @@ std::optional<TDayDetails> DayDetailsOf(int Year, int Month, int Day,
     Details.Traditional = TraditionalFestivals(Year, Month, Day, Details.Lunar);
     Details.Holiday = &Holidays.Find(Year, Month, Day);
     return Details;
+}
+
+std::string TermMomentText(const TDayDetails& Details) {
+    const TTermMoment& Moment = Details.TermMoment;
+    char Time[8];
+    std::snprintf(Time, sizeof Time, "%02d:%02d", Moment.Hour, Moment.Minute);
+    if (Moment.Month == Details.Month && Moment.Day == Details.Day) {
+        return Time;
+    }
+    return std::to_string(Moment.Month) + "月" + std::to_string(Moment.Day) + "日" + Time;
 }
 
 std::string LongLunarText(const TLunarDate& Lunar) {

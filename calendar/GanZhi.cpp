@@ -1,7 +1,7 @@
 #include "calendar/GanZhi.h"
 
 #include "calendar/CycleTexts.h"
-#include "calendar/SolarTermTable.h"
+#include "calendar/TermMoments.h"
 
 #include <chrono>
 
@@ -16,9 +16,7 @@ constexpr int Cycle(long long Value) {
 // The day of the month's first term, which is always a 节 (小寒 in January, 立春 in
 // February, ...).
 int JieDay(int Year, int Month) {
-    const unsigned Byte = calendar_tables::SolarTermDays[static_cast<std::size_t>(
-        (Year - calendar_tables::FirstTermYear) * 12 + Month - 1)];
-    return 15 - static_cast<int>(Byte >> 4);
+    return SolarTermDay(Year, 2 * Month - 1);
 }
 
 // 1970-01-01 was a 辛巳 day, place 17 in the cycle.

@@ -1,8 +1,8 @@
 #pragma once
 
 // The sixty-pair cycle of stems and branches (干支) of years, months and days. A pillar is
-// its place in the cycle, 0 (甲子) to 59 (癸亥). Dates are Gregorian, 1901-01-01 to
-// 2050-12-31, and known to be valid.
+// its place in the cycle, 0 (甲子) to 59 (癸亥). Dates are Gregorian, within the supported
+// years, and known to be valid.
 
 #include <string>
 #include <string_view>

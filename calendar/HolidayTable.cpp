@@ -1,5 +1,6 @@
 #include "calendar/HolidayTable.h"
 
+#include "calendar/CalendarRange.h"
 #include "calendar/CappedLine.h"
 #include "calendar/ControlCharacters.h"
 #include "calendar/UDateTime.h"
@@ -27,7 +28,8 @@ bool ReadDate(std::string_view Text, int& DayKey) {
     int Year = 0;
     int Month = 0;
     int Day = 0;
-    if (!ReadIsoDate(Text, Year, Month, Day) || Year < 1901 || Year > 2050) {
+    if (!ReadIsoDate(Text, Year, Month, Day) || Year < FirstSupportedYear ||
+        Year > LastSupportedYear) {
         return false;
     }
     DayKey = Key(Year, Month, Day);
@@ -97,7 +99,9 @@ bool THolidayTable::Parse(std::string_view Text, std::string& Error) {
             return false;
         }
         if (!ReadDate(Fields[0], DayKey)) {
-            Error = LineFault(LineNumber, "：日期无效或不在 1901-01-01 至 2050-12-31 之间");
+            Error = LineFault(LineNumber, "：日期无效或不在 " + std::to_string(FirstSupportedYear) +
+                                              "-01-01 至 " + std::to_string(LastSupportedYear) +
+                                              "-12-31 之间");
             return false;
         }
         THoliday Holiday;

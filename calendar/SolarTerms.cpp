@@ -3,12 +3,10 @@
 #include "calendar/UCalendar.h"
 
 #include "calendar/SolarTermTable.h"
+#include "calendar/TermMoments.h"
 
 #include <array>
 #include <string_view>
-
-using calendar_tables::FirstTermYear;
-using calendar_tables::LastTermYear;
 
 namespace {
 
@@ -31,15 +29,11 @@ static_assert(TermDaysAreInRange(), "a solar term day is out of its half of the 
 } // namespace
 
 int GetSolarTermNo(int Year, int Month, int Day) {
-    if (Year < FirstTermYear || Year > LastTermYear || Month < 1 || Month > 12) {
+    if (Year < FirstSupportedYear || Year > LastSupportedYear || Month < 1 || Month > 12) {
         return 0;
     }
-    const unsigned Byte = calendar_tables::SolarTermDays[static_cast<std::size_t>(
-        (Year - FirstTermYear) * 12 + Month - 1)];
-    if (Day < 15) {
-        return Day == 15 - static_cast<int>(Byte >> 4) ? 2 * Month - 1 : 0;
-    }
-    return Day == 15 + static_cast<int>(Byte & 0x0F) ? 2 * Month : 0;
+    const int Number = Day < 15 ? 2 * Month - 1 : 2 * Month;
+    return Day == SolarTermDay(Year, Number) ? Number : 0;
 }
 
 std::string SolarTermName(TDateTime Date) {

@@ -1,6 +1,6 @@
 #include "calendar/TraditionalFestivals.h"
 
-#include "calendar/LunarTables.h"
+#include <cstdint>
 
 namespace {
 
@@ -26,15 +26,17 @@ constexpr std::array<TLunarFestival, 13> LunarFestivals = {{
     {12, 24, "南方小年"},
 }};
 
-constexpr bool NoTwelfthLeapMonth() {
-    for (const unsigned Byte : calendar_tables::LeapMonthNibbles) {
-        if ((Byte >> 4) == 12 || (Byte & 0x0F) == 12) {
-            return false;
-        }
+// 除夕 is the last day of the lunar year: of the twelfth month, or of its leap month when
+// the twelfth month is repeated.
+bool IsLastDayOfYear(const TLunarDate& Lunar) {
+    if (Lunar.Month != 12) {
+        return false;
     }
-    return true;
+    const std::uint32_t Days = GetLunarMonthDays(Lunar.Year, 12);
+    const bool LeapEnds = (Days >> 16) != 0;
+    return Lunar.Leap == LeapEnds &&
+           Lunar.Day == static_cast<int>(LeapEnds ? Days >> 16 : Days & 0xFFFF);
 }
-static_assert(NoTwelfthLeapMonth(), "a repeated twelfth month would need another 除夕 rule");
 
 // 清明 is term 7, in April.
 constexpr int QingmingTerm = 7;
@@ -55,11 +57,9 @@ TFestivalList TraditionalFestivals(int Year, int Month, int Day, const TLunarDat
                 Add(List, Festival.Name);
             }
         }
-        // The twelfth month is never repeated, so its last day ends the lunar year.
-        if (Lunar.Month == 12 &&
-            Lunar.Day == static_cast<int>(GetLunarMonthDays(Lunar.Year, 12) & 0xFFFF)) {
-            Add(List, "除夕");
-        }
+    }
+    if (IsLastDayOfYear(Lunar)) {
+        Add(List, "除夕");
     }
     if (Month == 4) {
         if (GetSolarTermNo(Year, 4, Day) == QingmingTerm) {

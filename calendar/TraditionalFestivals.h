@@ -18,5 +18,5 @@ struct TFestivalList {
     const std::string_view* end() const { return Names.data() + Count; }
 };
 
-// A valid Gregorian date 1901-01-01 .. 2050-12-31 and its lunar date.
+// A valid Gregorian date of the supported years and its lunar date.
 TFestivalList TraditionalFestivals(int Year, int Month, int Day, const TLunarDate& Lunar);

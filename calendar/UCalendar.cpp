@@ -1,13 +1,14 @@
 #include "calendar/UCalendar.h"
 
-#include "calendar/LunarTables.h"
+#include "calendar/CalendarRange.h"
+#include "calendar/LunarYears.h"
 
 #include <bit>
 #include <chrono>
 
-using calendar_tables::FirstLunarYear;
-using calendar_tables::LastLunarYear;
-using calendar_tables::LunarYearCount;
+using calendar_tables::FirstYearOfLunarTable;
+using calendar_tables::LastYearOfLunarTable;
+using calendar_tables::LunarTableYears;
 
 namespace {
 
@@ -25,17 +26,20 @@ int ValidDayNumber(int Year, int Month, int Day) {
 }
 
 constexpr bool InTable(int LunarYear) {
-    return LunarYear >= FirstLunarYear && LunarYear <= LastLunarYear;
+    return LunarYear >= FirstYearOfLunarTable && LunarYear <= LastYearOfLunarTable;
+}
+
+constexpr const calendar_tables::TLunarYearEntry& EntryOf(int LunarYear) {
+    return calendar_tables::LunarYearEntries[static_cast<std::size_t>(LunarYear -
+                                                                      FirstYearOfLunarTable)];
 }
 
 constexpr int LeapMonthOf(int LunarYear) {
-    const int Index = LunarYear - FirstLunarYear;
-    const unsigned Byte = calendar_tables::LeapMonthNibbles[Index / 2];
-    return static_cast<int>(Index % 2 == 0 ? Byte >> 4 : Byte & 0x0F);
+    return EntryOf(LunarYear).LeapMonth;
 }
 
 constexpr std::uint32_t MonthWord(int LunarYear) {
-    return calendar_tables::LunarMonthBits[LunarYear - FirstLunarYear];
+    return EntryOf(LunarYear).MonthBits;
 }
 
 // Lengths of month LunarMonth (low half) and of its leap month (high half, 0 when the
@@ -62,10 +66,10 @@ constexpr int TableYearDays(int LunarYear) {
 }
 
 constexpr bool TablesAreWellFormed() {
-    for (int Year = FirstLunarYear; Year <= LastLunarYear; ++Year) {
+    for (int Year = FirstYearOfLunarTable; Year <= LastYearOfLunarTable; ++Year) {
         const std::uint32_t Word = MonthWord(Year);
         const int Leap = LeapMonthOf(Year);
-        if ((Word & ~std::uint32_t{0xFFF8}) != 0 || Leap > 12 || (Leap == 0 && (Word & 0x8) != 0)) {
+        if ((Word & 0x7) != 0 || Leap > 12 || (Leap == 0 && (Word & 0x8) != 0)) {
             return false;
         }
     }
@@ -73,38 +77,45 @@ constexpr bool TablesAreWellFormed() {
 }
 static_assert(TablesAreWellFormed(), "a month word or leap month is out of its bits");
 
-// Day 0 of the day count is 1901-01-01; lunar 1901-1-1 is day 49 (1901-02-19). The 49
-// days before it are the last two months of lunar 1900, which the tables do not describe:
-// month 11 of 29 days (1901-01-01 is its day 11) and month 12 of 30 days.
-constexpr int FirstTableDay = DayNumber(1901, 1, 1);
-constexpr int LastTableDay = DayNumber(2050, 12, 31) - FirstTableDay;
-constexpr int LunarEpoch = 49;
-constexpr int Month12Of1900 = 19; // 1901-01-20, its first day
+// The public day count starts at 1901-01-01 (day 0) and runs backwards to 1600-01-01.
+constexpr int DayCountOrigin = DayNumber(1901, 1, 1);
+constexpr int FirstSupportedDay = DayNumber(FirstSupportedYear, 1, 1) - DayCountOrigin;
+constexpr int LastSupportedDay = DayNumber(LastSupportedYear, 12, 31) - DayCountOrigin;
+// Lunar day counts (epoch days) start at the first day of the table's first year.
+constexpr int LunarEpoch = calendar_tables::FirstComputedLunarYearStart - DayCountOrigin;
 
-// YearStarts[I]: days from lunar 1901-1-1 to the first day of lunar year 1901 + I;
-// the last entry is the day after lunar 2050 ends.
-constexpr std::array<int, LunarYearCount + 1> YearStarts = [] {
-    std::array<int, LunarYearCount + 1> Starts{};
-    for (int I = 0; I < LunarYearCount; ++I) {
-        Starts[I + 1] = Starts[I] + TableYearDays(FirstLunarYear + I);
+// YearStarts[I]: epoch days to the first day of lunar year FirstYearOfLunarTable + I; the
+// last entry is the day after the table ends.
+constexpr std::array<int, LunarTableYears + 1> YearStarts = [] {
+    std::array<int, LunarTableYears + 1> Starts{};
+    for (int I = 0; I < LunarTableYears; ++I) {
+        Starts[static_cast<std::size_t>(I + 1)] =
+            Starts[static_cast<std::size_t>(I)] + TableYearDays(FirstYearOfLunarTable + I);
     }
     return Starts;
 }();
-static_assert(YearStarts.back() > LastTableDay - LunarEpoch,
+static_assert(LunarEpoch <= FirstSupportedDay && YearStarts.back() > LastSupportedDay - LunarEpoch,
               "the lunar years must cover every supported Gregorian day");
+static_assert(YearStarts[calendar_tables::FirstLunarYear - FirstYearOfLunarTable] + LunarEpoch ==
+                  DayNumber(1901, 2, 19) - DayCountOrigin,
+              "the computed years must end where the official lunar 1901 begins");
+static_assert(YearStarts[calendar_tables::LastLunarYear + 1 - FirstYearOfLunarTable] + LunarEpoch +
+                      DayCountOrigin ==
+                  calendar_tables::LateComputedLunarYearStart,
+              "the official years must end where the computed lunar 2051 begins");
 
 // A first guess at the lunar year of an epoch day, from the mean length of the lunar years.
 // New years drift by less than a month around the mean, so the guess is at most one year
 // off.
 constexpr int GuessYearIndex(int EpochDay) {
-    return static_cast<int>(static_cast<long long>(EpochDay) * LunarYearCount / YearStarts.back());
+    return static_cast<int>(static_cast<long long>(EpochDay) * LunarTableYears / YearStarts.back());
 }
 
 // The guess grows with the day, so checking the first and last day of each year covers all.
 constexpr bool GuessIsWithinOneYear() {
-    for (int I = 0; I < LunarYearCount; ++I) {
-        if (GuessYearIndex(YearStarts[I]) < I - 1 ||
-            GuessYearIndex(YearStarts[I + 1] - 1) > I + 1) {
+    for (int I = 0; I < LunarTableYears; ++I) {
+        if (GuessYearIndex(YearStarts[static_cast<std::size_t>(I)]) < I - 1 ||
+            GuessYearIndex(YearStarts[static_cast<std::size_t>(I + 1)] - 1) > I + 1) {
             return false;
         }
     }
@@ -170,12 +181,12 @@ int GetLunarYearDays(int LunarYear) {
     if (!InTable(LunarYear)) {
         return 360;
     }
-    const int Index = LunarYear - FirstLunarYear;
+    const auto Index = static_cast<std::size_t>(LunarYear - FirstYearOfLunarTable);
     return YearStarts[Index + 1] - YearStarts[Index];
 }
 
 bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth, int& LunarDay) {
-    return DaysToLunar(ValidDayNumber(Year, Month, Day) - FirstTableDay, LunarYear, LunarMonth,
+    return DaysToLunar(ValidDayNumber(Year, Month, Day) - DayCountOrigin, LunarYear, LunarMonth,
                        LunarDay);
 }
 
@@ -191,30 +202,23 @@ bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay) {
 }
 
 bool SolarToLunarDate(int Year, int Month, int Day, TLunarDate& Date) {
-    return DaysToLunarDate(ValidDayNumber(Year, Month, Day) - FirstTableDay, Date);
+    return DaysToLunarDate(ValidDayNumber(Year, Month, Day) - DayCountOrigin, Date);
 }
 
 bool DaysToLunarDate(int Days, TLunarDate& Date) {
-    if (Days < 0 || Days > LastTableDay) {
+    if (Days < FirstSupportedDay || Days > LastSupportedDay) {
         return false;
-    }
-    if (Days < LunarEpoch) {
-        Date.Year = 1900;
-        Date.Month = Days < Month12Of1900 ? 11 : 12;
-        Date.Day = Days < Month12Of1900 ? Days + 11 : Days - Month12Of1900 + 1;
-        Date.Leap = false;
-        return true;
     }
     const int EpochDay = Days - LunarEpoch;
     int Index = GuessYearIndex(EpochDay);
-    if (EpochDay < YearStarts[Index]) {
+    if (EpochDay < YearStarts[static_cast<std::size_t>(Index)]) {
         --Index;
-    } else if (EpochDay >= YearStarts[Index + 1]) {
+    } else if (EpochDay >= YearStarts[static_cast<std::size_t>(Index + 1)]) {
         ++Index;
     }
-    const int Year = FirstLunarYear + Index;
+    const int Year = FirstYearOfLunarTable + Index;
     const std::uint32_t Word = MonthWord(Year);
-    const int InYear = EpochDay - YearStarts[Index];
+    const int InYear = EpochDay - YearStarts[static_cast<std::size_t>(Index)];
     // Months have 29 or 30 days, so the position is InYear / 30 or the one after it.
     int Position = InYear / 30;
     if (InYear >= PositionStart(Word, Position + 1)) {

@@ -1,8 +1,9 @@
 #pragma once
 
 // The calendar engine: pure functions over constant tables for the Gregorian years
-// 1901 to 2050. Texts are UTF-8.
+// FirstSupportedYear to LastSupportedYear (1600 to 2400). Texts are UTF-8.
 
+#include "calendar/CalendarRange.h"
 #include "calendar/UDateTime.h"
 
 #include <cstdint>
@@ -15,14 +16,14 @@ int GetWeekDay(int Year, int Month, int Day); // 1 = Sunday .. 7 = Saturday
 int GetMonthDays(int Year, int Month);        // 0 for a month outside 1..12
 int DateDiffDays(int Year1, int Month1, int Day1, int Year2, int Month2, int Day2);
 
-// Lunar tables. Outside the lunar years 1901..2050 no table is read: every month has 30 days
+// Lunar tables. Outside the lunar years 1599..2400 no table is read: every month has 30 days
 // and none is repeated. A month outside 1..12 has 0 days.
-int GetLeapMonth(int LunarYear);                                // 0 outside 1901..2050
+int GetLeapMonth(int LunarYear);                                // 0 outside 1599..2400
 std::uint32_t GetLunarMonthDays(int LunarYear, int LunarMonth); // low: month, high: leap month
 int GetLunarYearDays(int LunarYear);
 
-// Gregorian to lunar. Outside 1901-01-01..2050-12-31 the result is false and the outputs
-// keep their values.
+// Gregorian to lunar. Outside the supported years the result is false and the outputs keep
+// their values. DaysToLunar counts days from 1901-01-01 (day 0; earlier days are negative).
 bool SolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth, int& LunarDay);
 bool DaysToLunar(int Days, int& LunarYear, int& LunarMonth, int& LunarDay);
 
@@ -47,7 +48,7 @@ std::string LunarDayName(int Day);
 std::string DigitName(int Digit);
 std::string ChineseYearText(std::string_view YearText);
 
-// Festivals and solar terms. Outside the years 1901..2050 there is no term: 0 and the empty
+// Festivals and solar terms. Outside the supported years there is no term: 0 and the empty
 // text.
 std::string FestivalName(TDateTime Date);
 int GetSolarTermNo(int Year, int Month, int Day);

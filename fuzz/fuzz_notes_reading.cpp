@@ -1,4 +1,4 @@
-// The notes file's reading rule on any bytes. Six properties:
+// The notes file's reading rule on any bytes. Seven properties:
 // - the reading that runs on parser events, or on the fast reader of saved files, gives what
 //   a walk over the parsed tree gives;
 // - every day read in one pass reads as the tree reading of that day alone;
@@ -6,8 +6,10 @@
 // - a file in the stored form spliced with a new note of today reads with it;
 // - a sound file can be saved unless a part of it is reported as unwritable, and saved
 //   again it reads back with the same notes;
+// - the index of occurrences reads what the reading rule reads;
 // - nothing crashes, leaks or runs away.
 
+#include "notes/NoteOccurrences.h"
 #include "notes/NotesDocument.h"
 #include "notes/NotesReading.h"
 #include "notes/StoredFormConversion.h"
@@ -45,15 +47,26 @@ TNotesRead TreeReading(const platform::XmlDocument& Document, const TDaySelectio
         Result.DayFound = true;
         std::array<std::string, 4> Parts;
         std::array<bool, 4> Has = {};
+        // Repeat, advance and identity: the first text that is not empty, inside a note.
+        std::array<std::string, 3> Extras;
+        const std::array<std::string_view, 3> ExtraNames = {RepeatName, AdvanceName, IdName};
         const auto Deliver = [&] {
             if (Has[0] || Has[1] || Has[2] || Has[3]) {
-                Result.Notes.push_back(
-                    {Parts[0], Parts[1], TReminder::FromText(Parts[2]), Parts[3]});
+                Result.Notes.push_back({Parts[0], Parts[1], TReminder::FromText(Parts[2]), Parts[3],
+                                        TRepeat::FromText(Extras[0]), TAdvance::FromText(Extras[1]),
+                                        Extras[2]});
             }
             Parts = {};
             Has = {};
+            Extras = {};
         };
         for (const platform::XmlNode& Child : Day.Children()) {
+            for (std::size_t Extra = 0; Extra < ExtraNames.size(); ++Extra) {
+                if (Child.NameIs(ExtraNames[Extra]) && (Has[0] || Has[1] || Has[2] || Has[3]) &&
+                    Extras[Extra].empty()) {
+                    Extras[Extra] = Child.Text();
+                }
+            }
             for (std::size_t Part = 0; Part < Names.size(); ++Part) {
                 if (!Child.NameIs(Names[Part])) {
                     continue;
@@ -113,8 +126,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* Data, std::size_t Size
         });
     Check(!Spliced || ReadNotesFrom(*Spliced, Selections[1]).Notes == Changed);
 
-    const TAlarmsRead Alarms = ReadAlarmsFrom(Bytes, "Date2024-05-01");
-    Check(Document || (!Alarms.Ok && Alarms.Slots == TNoteAlarms{}));
+    TNotesIndex Index;
+    const TNoteDay Today{std::chrono::year{2024}, std::chrono::month{5}, std::chrono::day{1}};
+    Check(Index.Build(Bytes) == static_cast<bool>(Document));
+    Check(Document || (!Index.Ok() && Index.On(Today).empty() && Index.AlarmsOn(Today).empty()));
     if (!Document) {
         return 0;
     }

@@ -8,11 +8,13 @@
 #include "main/UMain.h"
 #include "platform/BusSilence.h"
 #include "platform/RunningInstance.h"
+#include "platform/SessionStart.h"
 
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
 #include <QSocketNotifier>
+#include <QSystemTrayIcon>
 
 #include <chrono>
 #include <cstdio>
@@ -104,6 +106,10 @@ int main(int argc, char* argv[]) {
                                  Window->RestoreApplication();
                          });
     }
-    Window->show();
+    // Started with the session, the calendar waits in the tray; without a tray it shows.
+    const bool WithSession =
+        Application.arguments().contains(QString::fromLatin1(platform::SessionStartArgument));
+    if (!WithSession || !QSystemTrayIcon::isSystemTrayAvailable())
+        Window->show();
     return QApplication::exec();
 }

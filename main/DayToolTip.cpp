@@ -1,7 +1,7 @@
 #include "main/DayToolTip.h"
 
 #include "calendar/CappedLine.h"
-#include "calendar/DayNoteHeadings.h"
+#include "notes/DayNoteHeadings.h"
 
 std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Holidays,
                            const std::string& NotesFile) {
@@ -11,7 +11,7 @@ std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Ho
     }
     std::string Text;
     for (const std::string& Line :
-         DayDescription(*Details, DayNoteHeadings(NotesFile, Year, Month, Day))) {
+         DayDescription(*Details, notes::DayNoteHeadings(NotesFile, Year, Month, Day))) {
         Text += (Text.empty() ? "" : "\n") + CappedLine(Line, MaxToolTipLineCharacters);
     }
     return Text;

@@ -12,7 +12,7 @@
 
 inline constexpr std::size_t MaxToolTipLineCharacters = 60;
 
-// Empty for a date outside 1901-01-01 .. 2050-12-31. A notes file that cannot be read
+// Empty for a date outside the supported years. A notes file that cannot be read
 // contributes no notes.
 std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Holidays,
                            const std::string& NotesFile);

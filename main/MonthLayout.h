@@ -17,7 +17,7 @@ struct TMonthLayout {
     std::array<std::string, MonthWeeks * WeekDays> Cells;
 };
 
-// Year 1901 .. 2050, month 1 .. 12.
+// A supported year (FirstSupportedYear .. LastSupportedYear), month 1 .. 12.
 std::string DayCellText(int Year, int Month, int Day);
 TMonthLayout LayOutMonth(int Year, int Month);
 // The day of the month in week row 1 .. 6, column 0 .. 6 of that lay-out, or 0 for a cell

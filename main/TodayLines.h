@@ -10,7 +10,7 @@
 // "公历：" today as "yyyy-mm-dd", a blank and today's festival or memorial day.
 std::string HolidayLine(TDateTime Today);
 // "农历：" the lunar year in Chinese digits, the lunar month (正月 for the first) and the
-// lunar day, a blank and today's solar term. Outside the lunar tables (1901 .. 2050) both
+// lunar day, a blank and today's solar term. Outside the supported years both
 // values are empty and the line reads "农历： ".
 std::string LunarLine(TDateTime Today);
 // Today's day of the month, two digits with a leading zero.

@@ -133,7 +133,8 @@ void TfrmManyYear::CreateDayPanel() {
         connect(Spinner, &TSpinner::Change, this, Handler);
         return Spinner;
     };
-    rsYear = MakeSpinner(QRect(17, 6, 78, 21), 1901, 2050, &TfrmManyYear::rsYearChange);
+    rsYear = MakeSpinner(QRect(17, 6, 78, 21), FirstSupportedYear, LastSupportedYear,
+                         &TfrmManyYear::rsYearChange);
     Label2 = MakeLabel(W7Panel1, QRect(99, 6, 16, 16), QStringLiteral("年"), SansFont(13, true),
                        Qt::AlignLeft | Qt::AlignVCenter);
     rsMonth = MakeSpinner(QRect(119, 6, 56, 21), 1, 12, &TfrmManyYear::rsMonthChange);

@@ -89,7 +89,7 @@ public:
     void W7Panel1MouseDown(Qt::MouseButton Button, int X, int Y);
     void W7Panel1MouseUp(Qt::MouseButton Button, int X, int Y);
 
-    // Lays one month (year 1901..2050, month 1..12) into the grid and sets the year name
+    // Lays one month (a supported year, month 1..12) into the grid and sets the year name
     // and zodiac picture of the day panel.
     void FillMonth(int Year, int Month);
 

@@ -1,6 +1,8 @@
 #include "notes/DueReminders.h"
 
-#include <cctype>
+#include "notes/MinuteText.h"
+
+#include <map>
 
 namespace notes {
 namespace {
@@ -8,45 +10,34 @@ namespace {
 // "yyyy-mm-dd " of a minute text.
 constexpr std::size_t DateLength = 11;
 
-bool IsMinuteText(const std::string& Text) {
-    static constexpr char Shape[] = "dddd-dd-dd dd:dd";
-    if (Text.size() != sizeof(Shape) - 1) {
-        return false;
-    }
-    for (std::size_t Index = 0; Index < Text.size(); ++Index) {
-        const bool Digit = std::isdigit(static_cast<unsigned char>(Text[Index])) != 0;
-        if (Shape[Index] == 'd' ? !Digit : Text[Index] != Shape[Index]) {
-            return false;
-        }
-    }
-    return true;
-}
-
 } // namespace
 
-bool TDueReminders::Skipped(const std::string& When, const std::string& Minute) const {
+bool TDueReminders::Skipped(const std::string& Due, const std::string& Minute) const {
     return !FLastMinute.empty() && FLastMinute.compare(0, DateLength, Minute, 0, DateLength) == 0 &&
-           IsMinuteText(When) && When.compare(0, DateLength, Minute, 0, DateLength) == 0 &&
-           When > FLastMinute && When < Minute;
+           IsMinuteText(Due) && Due.compare(0, DateLength, Minute, 0, DateLength) == 0 &&
+           Due > FLastMinute && Due < Minute;
 }
 
 std::vector<TDueReminder> TDueReminders::Tick(const std::string& Minute,
-                                              std::span<const TNoteAlarm> Slots) {
+                                              std::span<const TNoteAlarm> Alarms) {
     if (Minute != FLastMinute) {
         FCameThisMinute.clear();
     }
     std::vector<TDueReminder> Due;
-    for (std::size_t Slot = 0; Slot < Slots.size(); ++Slot) {
-        const TNoteAlarm& Alarm = Slots[Slot];
-        if (Alarm.Title.empty() || (Alarm.When != Minute && !Skipped(Alarm.When, Minute))) {
+    std::map<TKey, int> Alike;
+    for (std::size_t Index = 0; Index < Alarms.size(); ++Index) {
+        const TNoteAlarm& Alarm = Alarms[Index];
+        if (Alarm.Minute != Minute && !Skipped(Alarm.Minute, Minute)) {
             continue;
         }
-        TKey Key{Alarm.Title, Alarm.When};
+        TKey Key{Alarm.Note.Id.empty() ? "标题:" + Alarm.Note.Title : Alarm.Note.Id, Alarm.When,
+                 Alarm.Minute, 0};
+        std::get<3>(Key) = Alike[Key]++;
         if (FCameThisMinute.contains(Key)) {
-            Due.push_back({static_cast<int>(Slot), false});
+            Due.push_back({static_cast<int>(Index), false});
         } else if (FCame.insert(Key).second) {
-            Due.push_back({static_cast<int>(Slot), true});
-            if (Alarm.When == Minute) {
+            Due.push_back({static_cast<int>(Index), true});
+            if (Alarm.Minute == Minute) {
                 FCameThisMinute.insert(std::move(Key));
             }
         }

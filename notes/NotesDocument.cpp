@@ -7,14 +7,56 @@
 #include "platform/Files.h"
 #include "platform/XmlSavedForm.h"
 
+#include <cstdio>
+
 namespace notes {
 
 std::string NotesFileName() {
     return platform::DataFolder() + "Notes.xml";
 }
 
+std::string DayName(TNoteDay Day) {
+    char Name[32];
+    std::snprintf(Name, sizeof(Name), "Date%04d-%02u-%02u", static_cast<int>(Day.year()),
+                  static_cast<unsigned>(Day.month()), static_cast<unsigned>(Day.day()));
+    return Name;
+}
+
+std::optional<TNoteDay> DayOfName(std::string_view Name) {
+    constexpr std::string_view Prefix = "Date";
+    int Year = 0;
+    int Month = 0;
+    int Day = 0;
+    if (!Name.starts_with(Prefix) || !ReadIsoDate(Name.substr(Prefix.size()), Year, Month, Day)) {
+        return std::nullopt;
+    }
+    return TNoteDay{std::chrono::year{Year}, std::chrono::month{static_cast<unsigned>(Month)},
+                    std::chrono::day{static_cast<unsigned>(Day)}};
+}
+
+TNoteDay Today() {
+    return TNoteDay{std::chrono::floor<std::chrono::days>(platform::Now())};
+}
+
 std::string TodayDayName() {
-    return "Date" + FormatDateTime("yyyy-mm-dd", platform::Now());
+    return DayName(Today());
+}
+
+std::vector<std::pair<const char*, std::string>> NoteElementsOf(const TNote& Note) {
+    std::vector<std::pair<const char*, std::string>> Elements{{TitleName, Note.Title},
+                                                              {WhenName, Note.When},
+                                                              {RemindName, Note.Remind.Text()},
+                                                              {ContentName, Note.Content}};
+    if (std::string Repeat = Note.Repeat.Text(); !Repeat.empty()) {
+        Elements.emplace_back(RepeatName, std::move(Repeat));
+    }
+    if (Note.Advance != TAdvance()) {
+        Elements.emplace_back(AdvanceName, Note.Advance.Text());
+    }
+    if (!Note.Id.empty()) {
+        Elements.emplace_back(IdName, Note.Id);
+    }
+    return Elements;
 }
 
 platform::XmlDocument ParseNotesDocument(std::string&& Bytes, const std::string& FileName,

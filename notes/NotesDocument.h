@@ -2,10 +2,13 @@
 
 // Loading and saving the notes file as a whole document, for the notes core's operations.
 
+#include "notes/UNotesFile.h"
 #include "platform/Xml.h"
 
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace notes {
 
@@ -14,7 +17,15 @@ inline constexpr const char* TitleName = "标题";
 inline constexpr const char* WhenName = "日期";
 inline constexpr const char* RemindName = "提醒";
 inline constexpr const char* ContentName = "内容";
+inline constexpr const char* RepeatName = "重复";
+inline constexpr const char* AdvanceName = "提前";
+inline constexpr const char* IdName = "标识";
 inline constexpr const char* NotesEncoding = "GB2312";
+
+// The elements a note is written as, names and texts in file order: "标题", "日期", "提醒" and
+// "内容" always, then "重复" when it repeats (or holds a text of its own), "提前" when it is
+// not 0 and "标识" when it has an identity.
+std::vector<std::pair<const char*, std::string>> NoteElementsOf(const TNote& Note);
 
 // Parses the file's bytes, which it takes over and frees as soon as the parser has its own
 // copy; an empty document and the reason (in Chinese, naming the file) in Error on failure.

@@ -172,21 +172,12 @@ std::optional<std::vector<TDayNotes>> ReadNotesByDay(std::string_view Bytes) {
     return Days;
 }
 
-TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today) {
-    TNoteAlarms Slots;
-    std::size_t Note = 0;
-    const TWalk Walked = Walk(Bytes, {Today, true}, [&](TNote&& Read) {
-        if (Note < Slots.size() && Read.Remind.On()) {
-            Slots[Note] = {std::move(Read.Title), std::move(Read.When)};
-        }
-        ++Note;
-    });
-    TAlarmsRead Result;
-    Result.Ok = Walked.Parsed;
-    if (Walked.Parsed) {
-        Result.Slots = std::move(Slots);
-    }
-    return Result;
+bool AnyNoteLacksId(std::string_view Bytes, std::string_view ExceptDay) {
+    bool Lacks = false;
+    Walk(
+        Bytes, [&](std::string_view Name) { return Name != ExceptDay; },
+        [&](TNote&& Note) { Lacks = Lacks || Note.Id.empty(); });
+    return Lacks;
 }
 
 TNotesRead ReadNotesOf(const std::string& FileName, const TDaySelection& Selection) {
@@ -204,12 +195,6 @@ TNotesRead LoadNotes(const std::string& FileName, bool OnlyToday) {
 
 TNotesRead ReadTodayNotes(const std::string& FileName) {
     return ReadNotesOf(FileName, {TodayDayName(), true});
-}
-
-TAlarmsRead ReadTodayAlarms(const std::string& FileName) {
-    const std::string Today = TodayDayName();
-    const std::optional<std::string> Bytes = ReadBytes(FileName);
-    return Bytes ? ReadAlarmsFrom(*Bytes, Today) : TAlarmsRead{};
 }
 
 } // namespace notes

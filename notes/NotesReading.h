@@ -1,6 +1,6 @@
 #pragma once
 
-// The reading rule that LoadNotes, ReadTodayNotes and ReadTodayAlarms share, on bytes
+// The reading rule that LoadNotes and ReadTodayNotes share, on bytes
 // already in memory or on a file read whole.
 
 #include "notes/UNotesFile.h"
@@ -35,6 +35,8 @@ struct TDayNotes {
 // the reading rule gives it (so a day that stands in the file twice is one day); the sample
 // day too. None when the file is not well-formed.
 std::optional<std::vector<TDayNotes>> ReadNotesByDay(std::string_view Bytes);
-TAlarmsRead ReadAlarmsFrom(std::string_view Bytes, const std::string& Today);
+
+// Whether a note of a day element other than those named ExceptDay lacks an identity.
+bool AnyNoteLacksId(std::string_view Bytes, std::string_view ExceptDay);
 
 } // namespace notes

@@ -17,7 +17,30 @@ TNotePart NotePartOf(std::string_view ElementName) {
     if (ElementName == ContentName) {
         return TNotePart::Content;
     }
+    if (ElementName == RepeatName) {
+        return TNotePart::Repeat;
+    }
+    if (ElementName == AdvanceName) {
+        return TNotePart::Advance;
+    }
+    if (ElementName == IdName) {
+        return TNotePart::Id;
+    }
     return TNotePart::None;
+}
+
+namespace {
+
+bool IsCorePart(TNotePart Part) {
+    return Part == TNotePart::Title || Part == TNotePart::When || Part == TNotePart::Remind ||
+           Part == TNotePart::Content;
+}
+
+} // namespace
+
+bool TNoteGatherer::Ends(TNotePart Part) const {
+    return IsCorePart(Part) && Gathering() &&
+           (Part == TNotePart::Title || FHas.test(static_cast<std::size_t>(Part)));
 }
 
 void TNoteGatherer::Part(TNotePart Part, std::string&& Text) {
@@ -25,7 +48,14 @@ void TNoteGatherer::Part(TNotePart Part, std::string&& Text) {
         return;
     }
     const auto Index = static_cast<std::size_t>(Part);
-    if (FHas.any() && (Part == TNotePart::Title || FHas.test(Index))) {
+    if (!IsCorePart(Part)) {
+        if (FHas.any() && !Text.empty() && !FHas.test(Index)) {
+            FHas.set(Index);
+            SetExtra(Part, std::move(Text));
+        }
+        return;
+    }
+    if (Ends(Part)) {
         Deliver();
     }
     FHas.set(Index);
@@ -39,9 +69,22 @@ void TNoteGatherer::Part(TNotePart Part, std::string&& Text) {
     case TNotePart::Remind:
         FNote.Remind = TReminder::FromText(std::move(Text));
         break;
-    case TNotePart::Content:
-    case TNotePart::None:
+    default:
         FNote.Content = std::move(Text);
+        break;
+    }
+}
+
+void TNoteGatherer::SetExtra(TNotePart Part, std::string&& Text) {
+    switch (Part) {
+    case TNotePart::Repeat:
+        FNote.Repeat = TRepeat::FromText(std::move(Text));
+        break;
+    case TNotePart::Advance:
+        FNote.Advance = TAdvance::FromText(std::move(Text));
+        break;
+    default:
+        FNote.Id = std::move(Text);
         break;
     }
 }

@@ -1,5 +1,8 @@
 #include "notes/StoredFormConversion.h"
 
+#include "notes/NoteIdentity.h"
+#include "notes/NotesDocument.h"
+#include "notes/ReadingRule.h"
 #include "platform/SavedFormWriter.h"
 #include "platform/Xml.h"
 #include "platform/XmlSavedForm.h"
@@ -17,10 +20,11 @@ bool IsBlank(std::string_view Text) {
 // tree would: text that is only white space among the children of the root or of a day
 // element is dropped, CDATA inside a day element's children is text, and anything the
 // stored form cannot hold (attributes, comments, instructions, other CDATA, names GB2312
-// lacks) fails the conversion.
+// lacks) fails the conversion. With GiveIds, every note (as the reading rule finds it) that
+// lacks an identity gets one, written where the note ends.
 class TConversion : public platform::XmlEventHandler {
 public:
-    explicit TConversion(std::size_t SizeHint) {
+    TConversion(std::size_t SizeHint, bool GiveIds) : FGiveIds(GiveIds) {
         FOut.reserve(SizeHint + SizeHint / 4 + 64);
         FOut = "<?xml version=\"1.0\" encoding=\"GB2312\"?>\n";
     }
@@ -32,8 +36,17 @@ public:
         return std::move(FOut);
     }
 
-    void StartElement(int, std::string_view Name) override {
+    void StartElement(int Depth, std::string_view Name) override {
         FlushRun();
+        if (Depth == 1) {
+            FGatherer = TNoteGatherer([](TNote&&) {});
+        } else if (Depth == 2) {
+            FPart = NotePartOf(Name);
+            FIdText.clear();
+            if (FGatherer.Ends(FPart)) {
+                EndNote();
+            }
+        }
         OpenParent();
         std::string Encoded;
         Fail(!platform::AppendSavedFormName(Encoded, Name));
@@ -44,8 +57,14 @@ public:
 
     void Attributes(int) override { FFailed = true; }
 
-    void EndElement(int) override {
+    void EndElement(int Depth) override {
         FlushRun();
+        if (Depth == 1) {
+            EndNote();
+        } else if (Depth == 2) {
+            FGatherer.Part(FPart, FPart == TNotePart::Id ? std::move(FIdText) : std::string());
+            FPart = TNotePart::None;
+        }
         if (FOpen.empty()) {
             FFailed = true;
             return;
@@ -63,6 +82,9 @@ public:
         if (Depth <= 2) {
             FRun += Text;
             return;
+        }
+        if (FPart == TNotePart::Id) {
+            FIdText += Text;
         }
         OpenParent();
         Fail(!platform::AppendSavedFormText(FOut, Text));
@@ -82,6 +104,15 @@ private:
     };
 
     void Fail(bool Condition) { FFailed = FFailed || Condition; }
+
+    // The note being gathered ends here: its identity is written when it has none.
+    void EndNote() {
+        if (FGiveIds && FGatherer.Gathering() && FGatherer.Note().Id.empty()) {
+            OpenParent();
+            Fail(!platform::AppendSavedFormElement(FOut, IdName, NewNoteId()));
+            FGatherer.Part(TNotePart::Id, "-");
+        }
+    }
 
     // The innermost open element gets a child: its start tag is closed.
     void OpenParent() {
@@ -107,12 +138,16 @@ private:
     std::vector<TOpen> FOpen;
     std::string FRun;
     bool FFailed = false;
+    bool FGiveIds = false;
+    TNoteGatherer FGatherer{[](TNote&&) {}};
+    TNotePart FPart = TNotePart::None;
+    std::string FIdText;
 };
 
 } // namespace
 
-std::optional<std::string> ConvertToStoredForm(std::string_view Bytes) {
-    TConversion Conversion(Bytes.size());
+std::optional<std::string> ConvertToStoredForm(std::string_view Bytes, TIdentities Identities) {
+    TConversion Conversion(Bytes.size(), Identities == TIdentities::Give);
     std::string Error;
     if (!platform::ReadXmlEvents(Bytes, Conversion, Error) || Conversion.Failed()) {
         return std::nullopt;

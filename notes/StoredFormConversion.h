@@ -10,9 +10,14 @@
 
 namespace notes {
 
+// Whether a conversion gives every note that lacks an identity one (written after the note's
+// last element), or keeps the notes as they are.
+enum class TIdentities { Keep, Give };
+
 // The file in the stored form, when it holds only elements without attributes and text
 // (CDATA sections inside notes count as text); nothing for any other file, which then needs a
 // document tree.
-std::optional<std::string> ConvertToStoredForm(std::string_view Bytes);
+std::optional<std::string> ConvertToStoredForm(std::string_view Bytes,
+                                               TIdentities Identities = TIdentities::Keep);
 
 } // namespace notes

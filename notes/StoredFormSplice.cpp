@@ -17,11 +17,10 @@ bool AppendDay(std::string& Out, std::string_view Today, const TNotes& Notes) {
         return false;
     }
     for (const TNote& Note : Notes) {
-        if (!platform::AppendSavedFormElement(Out, TitleName, Note.Title) ||
-            !platform::AppendSavedFormElement(Out, WhenName, Note.When) ||
-            !platform::AppendSavedFormElement(Out, RemindName, Note.Remind.Text()) ||
-            !platform::AppendSavedFormElement(Out, ContentName, Note.Content)) {
-            return false;
+        for (const auto& [Name, Text] : NoteElementsOf(Note)) {
+            if (!platform::AppendSavedFormElement(Out, Name, Text)) {
+                return false;
+            }
         }
     }
     return platform::AppendSavedFormEndTag(Out, Today);
@@ -31,7 +30,7 @@ std::size_t TextSize(const TNotes& Notes) {
     std::size_t Size = 0;
     for (const TNote& Note : Notes) {
         Size += Note.Title.size() + Note.When.size() + Note.Remind.Text().size() +
-                Note.Content.size() + 64;
+                Note.Content.size() + Note.Id.size() + 128;
     }
     return Size;
 }

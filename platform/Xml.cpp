@@ -407,6 +407,15 @@ XmlNode XmlNode::AppendElement(std::string_view Name, std::string_view Text) {
     return Result;
 }
 
+XmlNode XmlNode::InsertElementBefore(std::string_view Name, std::string_view Text) {
+    const std::string OwnName(Name);
+    xmlNode* Element = xmlNewDocNode(FNode->doc, nullptr, Chars(OwnName), nullptr);
+    xmlAddPrevSibling(FNode, Element);
+    XmlNode Result(Element);
+    Result.SetText(Text);
+    return Result;
+}
+
 void XmlNode::Remove() {
     xmlUnlinkNode(FNode);
     xmlFreeNode(FNode);

@@ -40,6 +40,8 @@ public:
     void CDataToText();
     // Appends a new child element holding Text.
     XmlNode AppendElement(std::string_view Name, std::string_view Text = {});
+    // Puts a new element holding Text just before the node, as its sibling.
+    XmlNode InsertElementBefore(std::string_view Name, std::string_view Text = {});
     // Takes the node out of its document and frees it; the handle is then dead.
     void Remove();
 

@@ -20,7 +20,8 @@ std::string ReadYear(const std::string& Text, int& Year) {
         return "年份格式有误：" + Text;
     }
     if (Year < FirstSupportedYear || Year > LastSupportedYear) {
-        return "年份超出范围（1901 至 2050）：" + Text;
+        return "年份超出范围（" + std::to_string(FirstSupportedYear) + " 至 " +
+               std::to_string(LastSupportedYear) + "）：" + Text;
     }
     return {};
 }
@@ -38,7 +39,8 @@ std::string ReadDate(const std::string& Text, TCalDate& Date) {
         return "日期格式有误（应为 YYYY-MM-DD）：" + Text;
     }
     if (!IsSupportedDate(Date.Year, Date.Month, Date.Day)) {
-        return "日期超出范围（1901-01-01 至 2050-12-31）：" + Text;
+        return "日期超出范围（" + std::to_string(FirstSupportedYear) + "-01-01 至 " +
+               std::to_string(LastSupportedYear) + "-12-31）：" + Text;
     }
     return {};
 }

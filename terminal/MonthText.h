@@ -17,7 +17,7 @@ struct TMonthTextStyle {
     int TodayDay = 0;
 };
 
-// Year 1901 .. 2050, month 1 .. 12.
+// A supported year (FirstSupportedYear .. LastSupportedYear), month 1 .. 12.
 std::string MonthText(int Year, int Month, const TMonthTextStyle& Style);
 // The twelve months of a year, one under the other, under the year's heading.
 std::string YearText(int Year, const TMonthTextStyle& Style);

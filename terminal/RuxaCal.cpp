@@ -1,7 +1,7 @@
 #include "terminal/RuxaCal.h"
 
 #include "calendar/ControlCharacters.h"
-#include "calendar/DayNoteHeadings.h"
+#include "notes/DayNoteHeadings.h"
 #include "terminal/CalArguments.h"
 #include "terminal/DayFeed.h"
 #include "terminal/MonthText.h"
@@ -31,7 +31,8 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
     case TCalAction::Month:
         if (Command.Year == 0) {
             if (!IsSupportedDate(Today.Year, Today.Month, 1)) {
-                Fault = "今天不在 1901 至 2050 年之间，请给出年月";
+                Fault = "今天不在 " + std::to_string(FirstSupportedYear) + " 至 " +
+                        std::to_string(LastSupportedYear) + " 年之间，请给出年月";
                 Status = 2;
                 return {};
             }
@@ -43,8 +44,9 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
     case TCalAction::Day: {
         const TCalDate& Day = Command.From;
         const auto Details = DayDetailsOf(Day.Year, Day.Month, Day.Day, Holidays);
-        for (const std::string& Line : DayDescription(
-                 *Details, DayNoteHeadings(Surroundings.NotesFile, Day.Year, Day.Month, Day.Day))) {
+        for (const std::string& Line :
+             DayDescription(*Details, notes::DayNoteHeadings(Surroundings.NotesFile, Day.Year,
+                                                             Day.Month, Day.Day))) {
             // A note's title may hold characters a terminal would act on.
             Out += WithControlsShown(Line) + "\n";
         }

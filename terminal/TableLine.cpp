@@ -2,6 +2,18 @@
 
 #include "calendar/GanZhi.h"
 
+#include <cstdio>
+
+namespace {
+
+std::string TermTime(const TTermMoment& Moment) {
+    char Text[8];
+    std::snprintf(Text, sizeof Text, "%02d:%02d", Moment.Hour, Moment.Minute);
+    return Text;
+}
+
+} // namespace
+
 std::string TableLine(const TDayDetails& Details) {
     std::string Traditional;
     for (const std::string_view Name : Details.Traditional) {
@@ -21,6 +33,7 @@ std::string TableLine(const TDayDetails& Details) {
         Details.Festival,
         Traditional,
         std::string(HolidayKindText(Details.Holiday->Kind)),
+        Details.TermNo != 0 ? TermTime(Details.TermMoment) : std::string(),
     };
     std::string Line;
     for (const std::string& Field : Fields) {

@@ -1,8 +1,10 @@
-// Speed of the Gregorian to lunar conversion over every supported day, beside the plain
-// year-by-year walk, and of the texts of one month's 42 grid cells.
+// Speed of the Gregorian to lunar conversion over the days of the official tables (1901 ..
+// 2050) and over every supported day (1600 .. 2400), beside the plain year-by-year walk; of
+// the moment of a solar term; and of the texts of one month's 42 grid cells.
 
 #include "NaiveLunarWalk.h"
 
+#include "calendar/TermMoments.h"
 #include "calendar/UCalendar.h"
 
 #include <benchmark/benchmark.h>
@@ -18,24 +20,31 @@ struct TDate {
     int Year, Month, Day;
 };
 
-const std::vector<TDate>& SupportedDays() {
-    static const std::vector<TDate> Days = [] {
-        std::vector<TDate> All;
-        for (int Year = 1901; Year <= 2050; ++Year) {
-            for (int Month = 1; Month <= 12; ++Month) {
-                for (int Day = 1; Day <= GetMonthDays(Year, Month); ++Day) {
-                    All.push_back({Year, Month, Day});
-                }
+std::vector<TDate> DaysOfYears(int First, int Last) {
+    std::vector<TDate> All;
+    for (int Year = First; Year <= Last; ++Year) {
+        for (int Month = 1; Month <= 12; ++Month) {
+            for (int Day = 1; Day <= GetMonthDays(Year, Month); ++Day) {
+                All.push_back({Year, Month, Day});
             }
         }
-        return All;
-    }();
+    }
+    return All;
+}
+
+const std::vector<TDate>& OfficialDays() {
+    static const std::vector<TDate> Days = DaysOfYears(1901, 2050);
     return Days;
 }
 
-template <bool (*Convert)(int, int, int, int&, int&, int&)>
+const std::vector<TDate>& SupportedDays() {
+    static const std::vector<TDate> Days = DaysOfYears(FirstSupportedYear, LastSupportedYear);
+    return Days;
+}
+
+template <bool (*Convert)(int, int, int, int&, int&, int&), const std::vector<TDate>& (*DaysOf)()>
 void ConvertEveryDay(benchmark::State& State) {
-    const std::vector<TDate>& Days = SupportedDays();
+    const std::vector<TDate>& Days = DaysOf();
     for (auto _ : State) {
         for (const TDate& Date : Days) {
             int Year = 0, Month = 0, Day = 0;
@@ -49,14 +58,36 @@ void ConvertEveryDay(benchmark::State& State) {
 }
 
 void BM_SolarToLunar(benchmark::State& State) {
-    ConvertEveryDay<SolarToLunar>(State);
+    ConvertEveryDay<SolarToLunar, OfficialDays>(State);
 }
 BENCHMARK(BM_SolarToLunar)->Unit(benchmark::kMillisecond);
 
+void BM_SolarToLunarWholeRange(benchmark::State& State) {
+    ConvertEveryDay<SolarToLunar, SupportedDays>(State);
+}
+BENCHMARK(BM_SolarToLunarWholeRange)->Unit(benchmark::kMillisecond);
+
 void BM_NaiveYearWalk(benchmark::State& State) {
-    ConvertEveryDay<NaiveSolarToLunar>(State);
+    ConvertEveryDay<NaiveSolarToLunar, OfficialDays>(State);
 }
 BENCHMARK(BM_NaiveYearWalk)->Unit(benchmark::kMillisecond);
+
+// Every term moment of the supported years.
+void BM_SolarTermMoment(benchmark::State& State) {
+    for (auto _ : State) {
+        for (int Year = FirstSupportedYear; Year <= LastSupportedYear; ++Year) {
+            for (int Number = 1; Number <= 24; ++Number) {
+                TTermMoment Moment;
+                benchmark::DoNotOptimize(SolarTermMoment(Year, Number, Moment));
+                benchmark::DoNotOptimize(Moment.Minute);
+            }
+        }
+    }
+    State.counters["per_moment"] = benchmark::Counter(
+        (LastSupportedYear - FirstSupportedYear + 1) * 24.0,
+        benchmark::Counter::kIsIterationInvariantRate | benchmark::Counter::kInvert);
+}
+BENCHMARK(BM_SolarTermMoment)->Unit(benchmark::kMillisecond);
 
 // The 42 cells of a month page, Sunday first: the day number, the lunar day (the lunar
 // month's name on its first day) and the solar term, one per line; cells outside the

@@ -18,18 +18,16 @@ int YearDays(int LunarYear) {
 
 bool NaiveSolarToLunar(int Year, int Month, int Day, int& LunarYear, int& LunarMonth,
                        int& LunarDay) {
-    int Days = DateDiffDays(Year, Month, Day, 1901, 1, 1);
-    if (Days < 0 || DateDiffDays(Year, Month, Day, 2050, 12, 31) > 0) {
+    if (Year < FirstSupportedYear || Year > LastSupportedYear) {
         return false;
     }
-    if (Days < 49) {
-        LunarYear = 1900;
-        LunarMonth = Days < 19 ? 11 : 12;
-        LunarDay = Days < 19 ? Days + 11 : Days - 18;
-        return true;
-    }
-    Days -= 49;
+    // From lunar 1901-1-1, forwards or backwards a year at a time.
+    int Days = DateDiffDays(Year, Month, Day, 1901, 2, 19);
     int Lunar = 1901;
+    while (Days < 0) {
+        --Lunar;
+        Days += YearDays(Lunar);
+    }
     while (Days >= YearDays(Lunar)) {
         Days -= YearDays(Lunar);
         ++Lunar;

@@ -1,6 +1,7 @@
-// Reading today's alarms and today's notes from a notes file of ten years with four notes a
+// Reading today's reminders and today's notes from a notes file of ten years with four notes a
 // day, as the alarm does every second and the popup on each refresh.
 
+#include "notes/NoteOccurrences.h"
 #include "notes/UNotesFile.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
@@ -68,14 +69,17 @@ void Report(benchmark::State& State) {
     State.counters["notes"] = Years * 365 * NotesPerDay;
 }
 
+// The file read into a new index, and today's reminders worked out from it.
 void BM_ReadTodayAlarms(benchmark::State& State) {
     const std::string& FileName = PreparedFile();
     for (auto _ : State) {
-        const notes::TAlarmsRead Read = notes::ReadTodayAlarms(FileName);
-        if (!Read.Ok || Read.Slots[0].Title.empty()) {
+        notes::TNotesIndex Index;
+        Index.Refresh(FileName);
+        const notes::TNoteAlarms Alarms = Index.AlarmsOn(notes::Today());
+        if (!Index.Ok() || Alarms.empty()) {
             State.SkipWithError("the alarms were not read");
         }
-        benchmark::DoNotOptimize(Read);
+        benchmark::DoNotOptimize(Alarms);
     }
     Report(State);
 }

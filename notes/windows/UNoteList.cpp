@@ -5,9 +5,11 @@
 #include "notes/UNoteSettings.h"
 #include "notes/UNotesFile.h"
 #include "notes/windows/EnsureNotesFile.h"
+#include "notes/windows/MissedToday.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/NotesText.h"
 #include "notes/windows/StickyNotePicture.h"
+#include "platform/Clock.h"
 #include "widgets/FormShape.h"
 #include "widgets/WindowFonts.h"
 
@@ -63,7 +65,7 @@ bool TfrmNoteList::LoadTodayNotes(const std::string& FileName) {
 void TfrmNoteList::SetNotesText(const QString& Text) {
     FNotesText = Text;
     // The label breaks lines at line feeds; the carriage returns of the text stand for them.
-    QString Shown = Text;
+    QString Shown = Text + MissedTodayText(FormatDateTime("yyyy-mm-dd", platform::Now()));
     Shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     lblNotes->setText(Shown);
 }

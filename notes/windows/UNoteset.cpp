@@ -9,6 +9,8 @@
 #include "notes/windows/DialogLook.h"
 #include "notes/windows/NoteCorner.h"
 #include "notes/windows/UNoteList.h"
+#include "platform/ProgramFolder.h"
+#include "platform/SessionStart.h"
 #include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
 #include "widgets/OnOffSwitch.h"
@@ -36,6 +38,11 @@ TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     AdvTrackBar1->setValue(1);
     connect(AdvTrackBar1, &QSlider::valueChanged, this, &TfrmNoteSet::AdvTrackBar1Change);
 
+    grpSessionStart = new TRoundedGroupBox(QStringLiteral("登录时启动"), W7Panel1);
+    grpSessionStart->setGeometry(223, 8, 81, 81);
+    assSessionStart = new TOnOffSwitch(grpSessionStart);
+    assSessionStart->setGeometry(4, 34, 73, 30);
+
     AdvGlassButton2 = new TGlassButton(QStringLiteral("保   存"), W7Panel1);
     AdvGlassButton2->setGeometry(223, 104, 81, 28);
     connect(AdvGlassButton2, &QAbstractButton::clicked, this, &TfrmNoteSet::AdvGlassButton2Click);
@@ -43,6 +50,8 @@ TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     AdvGlassButton1->setGeometry(223, 133, 81, 28);
     connect(AdvGlassButton1, &QAbstractButton::clicked, this, &TfrmNoteSet::AdvGlassButton1Click);
 
+    setTabOrder(AdvTrackBar1, assSessionStart);
+    setTabOrder(assSessionStart, AdvGlassButton2);
     setTabOrder(AdvGlassButton2, AdvGlassButton1);
 }
 
@@ -66,6 +75,8 @@ void TfrmNoteSet::LoadSettings() {
         assAlarm->SetOn(true);
     }
     AdvTrackBar1->setValue(qBound(1, Stored.Blend, 10));
+    FStartsWithSession = platform::StartsWithSession();
+    assSessionStart->SetOn(FStartsWithSession);
 }
 
 void TfrmNoteSet::aorgPosClick() {
@@ -87,10 +98,29 @@ void TfrmNoteSet::AdvGlassButton2Click() {
         ReportError(Failure);
         return;
     }
+    if (!SaveSessionStart()) {
+        return;
+    }
     if (frmNoteList != nullptr) {
         PlaceByCorner(frmNoteList, notes::NotePosition);
     }
     accept();
+}
+
+bool TfrmNoteSet::SaveSessionStart() {
+    const bool On = assSessionStart->IsOn();
+    if (On == FStartsWithSession) {
+        return true;
+    }
+    std::string Error;
+    const bool Done = On ? platform::WriteSessionStartEntry(platform::ProgramPath(), Error)
+                         : platform::RemoveSessionStartEntry(Error);
+    if (!Done) {
+        ReportError(QString::fromStdString(Error));
+        return false;
+    }
+    FStartsWithSession = On;
+    return true;
 }
 
 void TfrmNoteSet::AdvGlassButton1Click() {

@@ -1,7 +1,8 @@
 #pragma once
 
-// The note settings window "便签设置": the popup's corner, the reminder switch and the popup's
-// opacity step. Corner and opacity are tried out on an open popup; only Save stores them.
+// The note settings window "便签设置": the popup's corner, the reminder switch, the popup's
+// opacity step and the switch "登录时启动". Corner and opacity are tried out on an open popup;
+// only Save stores them.
 
 #include "common/SecondaryDialog.h"
 
@@ -24,6 +25,8 @@ public:
     TRoundedGroupBox* AdvGroupBox2 = nullptr;
     TOnOffSwitch* assAlarm = nullptr;
     TTrackBar* AdvTrackBar1 = nullptr;
+    TRoundedGroupBox* grpSessionStart = nullptr;
+    TOnOffSwitch* assSessionStart = nullptr;
     TGlassButton* AdvGlassButton2 = nullptr;
     TGlassButton* AdvGlassButton1 = nullptr;
 
@@ -36,4 +39,9 @@ public:
 
 private:
     void FormClose() override;
+    // Writes or removes the autostart entry when the switch was turned; false after a
+    // failure, which has been reported.
+    bool SaveSessionStart();
+
+    bool FStartsWithSession = false;
 };

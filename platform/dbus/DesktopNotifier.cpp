@@ -43,23 +43,25 @@ void WhenAnswered(const QDBusConnection& Bus, const QDBusMessage& Message, QObje
 TDesktopNotifier::TDesktopNotifier(QString AppName, QString ProgramName, QObject* Parent)
     : QObject(Parent), FAppName(std::move(AppName)), FProgramName(std::move(ProgramName)) {}
 
-void TDesktopNotifier::Notify(const QString& Summary, const QString& Body) {
+quint64 TDesktopNotifier::Notify(const QString& Summary, const QString& Body,
+                                 const std::vector<TNoticeAction>& Actions) {
+    TNotice Notice{Summary, Body, Actions, ++FLastNumber};
     switch (FState) {
     case TBusState::Connected:
-        Ask(Summary, Body);
-        return;
+        Ask(Notice);
+        return Notice.Number;
     case TBusState::Absent:
-        return;
+        return Notice.Number;
     case TBusState::Reaching:
-        FWaiting.push_back({Summary, Body});
-        return;
+        FWaiting.push_back(std::move(Notice));
+        return FLastNumber;
     case TBusState::Unreached:
         break;
     }
     // The bus is first reached here rather than at start-up: a calendar whose notes never
     // remind has no need of it.
     FState = TBusState::Reaching;
-    FWaiting.push_back({Summary, Body});
+    FWaiting.push_back(std::move(Notice));
     ReachBus(
         QDBusConnection::SessionBus, this,
         [this](QDBusConnection& Bus) {
@@ -72,57 +74,66 @@ void TDesktopNotifier::Notify(const QString& Summary, const QString& Body) {
                         SLOT(ServiceOwnerChanged(QString, QString, QString)));
         },
         [this](const QDBusConnection& Bus) { Reached(Bus); });
+    return FLastNumber;
 }
 
 void TDesktopNotifier::Reached(const QDBusConnection& Bus) {
     FBus = Bus;
     FState = Bus.isConnected() ? TBusState::Connected : TBusState::Absent;
-    std::vector<TWaiting> Waiting = std::exchange(FWaiting, {});
+    std::vector<TNotice> Waiting = std::exchange(FWaiting, {});
     if (FState == TBusState::Connected) {
-        for (const TWaiting& Notice : Waiting)
-            Ask(Notice.Summary, Notice.Body);
+        for (const TNotice& Notice : Waiting)
+            Ask(Notice);
     }
 }
 
-void TDesktopNotifier::Ask(const QString& Summary, const QString& Body) {
+void TDesktopNotifier::Ask(const TNotice& Notice) {
     // A service that renders markup would take "<" and "&" in the body as tags, so it gets
     // the body escaped; it is asked first, since the answer may change with the service.
     WhenAnswered<QDBusPendingReply<QStringList>>(
         FBus, Call(QStringLiteral("GetCapabilities")), this,
-        [this, Summary, Body](const QDBusPendingReply<QStringList>& Reply) {
-            const bool Markup = Reply.value().contains(QStringLiteral("body-markup"));
-            Send(Summary, Markup ? Body.toHtmlEscaped() : Body);
+        [this, Notice](const QDBusPendingReply<QStringList>& Reply) {
+            TNotice Sending = Notice;
+            if (Reply.value().contains(QStringLiteral("body-markup")))
+                Sending.Body = Sending.Body.toHtmlEscaped();
+            Send(Sending);
         });
 }
 
-void TDesktopNotifier::Send(const QString& Summary, const QString& Body) {
+void TDesktopNotifier::Send(const TNotice& Notice) {
     QDBusMessage Message = Call(QStringLiteral("Notify"));
     const QVariantMap Hints{{QStringLiteral("desktop-entry"), FProgramName}};
-    Message << FAppName << uint(0) << FProgramName << Summary << Body
-            << QStringList{DefaultActionKey, FAppName} << Hints << int(-1);
-    WhenAnswered<QDBusPendingReply<uint>>(FBus, Message, this,
-                                          [this](const QDBusPendingReply<uint>& Reply) {
-                                              Sent(Reply.value(), Reply.reply().service());
-                                          });
+    QStringList Actions{DefaultActionKey, FAppName};
+    for (const TNoticeAction& Action : Notice.Actions)
+        Actions << Action.Key << Action.Label;
+    Message << FAppName << uint(0) << FProgramName << Notice.Summary << Notice.Body << Actions
+            << Hints << int(-1);
+    WhenAnswered<QDBusPendingReply<uint>>(
+        FBus, Message, this, [this, Number = Notice.Number](const QDBusPendingReply<uint>& Reply) {
+            Sent(Reply.value(), Reply.reply().service(), Number);
+        });
 }
 
-void TDesktopNotifier::Sent(uint Id, const QString& Owner) {
+void TDesktopNotifier::Sent(uint Id, const QString& Owner, quint64 Number) {
     // An answer from another owner than before: the name has passed on meanwhile.
-    if (!FOpen.isEmpty() && FOpen.begin().value() != Owner)
+    if (!FOpen.isEmpty() && FOpen.begin()->Owner != Owner)
         FOpen.clear();
-    FOpen.insert(Id, Owner);
+    FOpen.insert(Id, {Owner, Number});
 }
 
 void TDesktopNotifier::ActionInvoked(uint Id, const QString& Action, const QDBusMessage& Message) {
     const auto Open = FOpen.constFind(Id);
-    if (Action == DefaultActionKey && Open != FOpen.constEnd() && *Open == Message.service()) {
+    if (Open == FOpen.constEnd() || Open->Owner != Message.service())
+        return;
+    if (Action == DefaultActionKey)
         emit DefaultAction();
-    }
+    else
+        emit ActionChosen(Open->Number, Action);
 }
 
 void TDesktopNotifier::NotificationClosed(uint Id, uint, const QDBusMessage& Message) {
     const auto Open = FOpen.constFind(Id);
-    if (Open != FOpen.constEnd() && *Open == Message.service())
+    if (Open != FOpen.constEnd() && Open->Owner == Message.service())
         FOpen.erase(Open);
 }
 

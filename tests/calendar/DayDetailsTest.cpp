@@ -88,8 +88,8 @@ TEST(DayDetails, NoLunarFestivalInALeapMonth) {
 
 TEST(DayDetails, DatesOutsideTheRangeOrImpossibleHaveNoDetails) {
     const THolidayTable Empty;
-    EXPECT_FALSE(DayDetailsOf(1900, 12, 31, Empty));
-    EXPECT_FALSE(DayDetailsOf(2051, 1, 1, Empty));
+    EXPECT_FALSE(DayDetailsOf(1599, 12, 31, Empty));
+    EXPECT_FALSE(DayDetailsOf(2401, 1, 1, Empty));
     EXPECT_FALSE(DayDetailsOf(2023, 2, 29, Empty));
     EXPECT_FALSE(DayDetailsOf(2024, 13, 1, Empty));
     EXPECT_TRUE(DayDetailsOf(2024, 2, 29, Empty));

@@ -92,7 +92,7 @@ TEST_F(HolidayFilesTest, MalformedFileIsLeftOutWholeWithItsLine) {
         {"date,kind,holiday\n2024-02-05,休,春节,多余\n", "第 2 行"},
         {"date,kind,holiday\n2024-2-5,休,春节\n", "日期无效"},
         {"date,kind,holiday\n2024-02-30,休,春节\n", "日期无效"},
-        {"date,kind,holiday\n2051-01-01,休,元旦\n", "日期无效"},
+        {"date,kind,holiday\n2401-01-01,休,元旦\n", "日期无效"},
         {"date,kind,holiday\n2024-02-05,假,春节\n", "类别"},
         {"date,kind,holiday\n2024-02-05,休,\n", "缺少节日名称"},
         {"date,kind,holiday\n2024-02-05,休,春节\n2024-02-05,班,春节\n", "日期重复"},

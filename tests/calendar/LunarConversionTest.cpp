@@ -23,7 +23,7 @@ TEST(SolarToLunar, KnownDatesAtTheEdgesOfMonthsYearsAndTheRange) {
         TDate Solar, Lunar;
     };
     const Case Cases[] = {
-        // Before the first table year: the end of lunar 1900.
+        // Where the official tables begin: the end of lunar 1900 is computed.
         {{1901, 1, 1}, {1900, 11, 11}},
         {{1901, 1, 19}, {1900, 11, 29}},
         {{1901, 1, 20}, {1900, 12, 1}},
@@ -46,9 +46,10 @@ TEST(SolarToLunar, KnownDatesAtTheEdgesOfMonthsYearsAndTheRange) {
         {{2025, 4, 27}, {2025, 3, 30}},
         {{2025, 4, 28}, {2025, 4, 1}},
         {{2013, 6, 8}, {2013, 5, 1}},
-        // The end of the range.
+        // The end of the official tables, and the computed years after them.
         {{2050, 1, 23}, {2050, 1, 1}},
         {{2050, 12, 31}, {2050, 11, 18}},
+        {{2051, 2, 11}, {2051, 1, 1}},
     };
     for (const Case& C : Cases) {
         int Year = 0, Month = 0, Day = 0;
@@ -60,7 +61,7 @@ TEST(SolarToLunar, KnownDatesAtTheEdgesOfMonthsYearsAndTheRange) {
 
 TEST(SolarToLunar, DatesOutsideTheRangeAreRejectedAndLeaveTheOutputs) {
     for (const TDate& Date :
-         {TDate{1900, 12, 31}, TDate{2051, 1, 1}, TDate{1, 1, 1}, TDate{9999, 12, 31}}) {
+         {TDate{1599, 12, 31}, TDate{2401, 1, 1}, TDate{1, 1, 1}, TDate{9999, 12, 31}}) {
         int Year = -7, Month = -8, Day = -9;
         EXPECT_FALSE(SolarToLunar(Date.Year, Date.Month, Date.Day, Year, Month, Day)) << Text(Date);
         EXPECT_EQ(Text({Year, Month, Day}), "-7--8--9") << Text(Date);
@@ -71,12 +72,15 @@ TEST(DaysToLunar, CountsFromTheFirstSupportedDayAndRejectsOthers) {
     int Year = 0, Month = 0, Day = 0;
     ASSERT_TRUE(DaysToLunar(0, Year, Month, Day));
     EXPECT_EQ(Text({Year, Month, Day}), "1900-11-11");
-    const int LastDay = DateDiffDays(2050, 12, 31, 1901, 1, 1);
+    const int FirstDay = DateDiffDays(1600, 1, 1, 1901, 1, 1);
+    ASSERT_TRUE(DaysToLunar(FirstDay, Year, Month, Day));
+    EXPECT_EQ(Text({Year, Month, Day}), "1599-11-16");
+    const int LastDay = DateDiffDays(2400, 12, 31, 1901, 1, 1);
     ASSERT_TRUE(DaysToLunar(LastDay, Year, Month, Day));
-    EXPECT_EQ(Text({Year, Month, Day}), "2050-11-18");
+    EXPECT_EQ(Text({Year, Month, Day}), "2400-11-16");
 
     Year = Month = Day = -1;
-    EXPECT_FALSE(DaysToLunar(-1, Year, Month, Day));
+    EXPECT_FALSE(DaysToLunar(FirstDay - 1, Year, Month, Day));
     EXPECT_FALSE(DaysToLunar(LastDay + 1, Year, Month, Day));
     EXPECT_EQ(Text({Year, Month, Day}), "-1--1--1");
 }
@@ -140,9 +144,9 @@ TEST(LunarTables, MonthAndYearLengthsIncludingLeapMonths) {
     };
     for (const MonthCase& C :
          {MonthCase{2012, 4, 30, 29}, MonthCase{2012, 5, 30, 0}, MonthCase{2050, 3, 29, 30},
-          MonthCase{1903, 5, 29, 29}, MonthCase{1903, 6, 30, 0}, MonthCase{1900, 6, 30, 0},
-          MonthCase{2051, 1, 30, 0}, MonthCase{2012, 0, 0, 0}, MonthCase{2012, 13, 0, 0},
-          MonthCase{1900, 13, 0, 0}}) {
+          MonthCase{1903, 5, 29, 29}, MonthCase{1903, 6, 30, 0}, MonthCase{1598, 6, 30, 0},
+          MonthCase{2401, 1, 30, 0}, MonthCase{2012, 0, 0, 0}, MonthCase{2012, 13, 0, 0},
+          MonthCase{1598, 13, 0, 0}}) {
         const std::uint32_t Both = GetLunarMonthDays(C.Year, C.Month);
         EXPECT_EQ(Both & 0xFFFF, C.Days) << C.Year << "-" << C.Month;
         EXPECT_EQ(Both >> 16, C.LeapDays) << C.Year << "-" << C.Month;
@@ -154,8 +158,8 @@ TEST(LunarTables, MonthAndYearLengthsIncludingLeapMonths) {
     for (const YearCase& C :
          {YearCase{1901, 354, 0}, YearCase{1903, 383, 5}, YearCase{1915, 354, 0},
           YearCase{1916, 355, 0}, YearCase{1984, 384, 10}, YearCase{2012, 384, 4},
-          YearCase{2033, 384, 11}, YearCase{2050, 384, 3}, YearCase{1900, 360, 0},
-          YearCase{2051, 360, 0}}) {
+          YearCase{2033, 384, 11}, YearCase{2050, 384, 3}, YearCase{1598, 360, 0},
+          YearCase{2401, 360, 0}}) {
         EXPECT_EQ(GetLunarYearDays(C.Year), C.Days) << C.Year;
         EXPECT_EQ(GetLeapMonth(C.Year), C.LeapMonth) << C.Year;
     }

@@ -16,11 +16,13 @@ import time
 from Xlib import Xatom
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+from notifications import Notifications  # noqa: E402
 from xsession import SCREEN_HEIGHT, SCREEN_WIDTH, Session, Timeout, wait_for  # noqa: E402
 
 MAIN_TITLE = "万年历"
 POPUP_TITLE = "便签列表"
 WEATHER_TITLE = "天气预报"
+SETTINGS_TITLE = "便签设置"
 
 # The menu's commands, counted from the top without the separators: a person walks there
 # with the arrow keys.
@@ -32,6 +34,10 @@ MENU_BUTTON = (207, 13)
 YEAR_SPINNER = (56, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
+
+# Places in the note settings window.
+SESSION_SWITCH = (263, 57)
+SETTINGS_SAVE = (263, 118)
 
 
 def expected_opacity(alpha):
@@ -251,8 +257,28 @@ def second_start(s, program_file, _):
     assert third.poll() is None
 
 
-def reminder_at_two(s, program_file, _):
-    """A reminder at 14:00 with a running clock, the popup in the bottom right corner."""
+class FakedClock:
+    """The program's clock through libfaketime: it reads the time set last and runs on from
+    there (nothing in the program reads the environment for it)."""
+
+    def __init__(self, s):
+        self.file = os.path.join(s.root_dir, "clock")
+        library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
+        assert library, "libfaketime is missing (Debian package faketime)"
+        self.env = {"LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": self.file,
+                    "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}
+
+    def set(self, stamp):
+        """The program's clock reads stamp (UTC) now and runs on from there."""
+        target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
+        with open(self.file + ".new", "w") as file:
+            file.write("%+d\n" % round(target - time.time()))
+        os.replace(self.file + ".new", self.file)
+        return time.monotonic()
+
+
+def write_note_at_two(s):
+    """Reminders on, the popup in the bottom right corner, and one note at 14:00 today."""
     data = os.path.join(s.folders["data"], "RuxaCalendar")
     os.makedirs(data)
     with open(os.path.join(data, "Config.ini"), "w") as config:
@@ -262,23 +288,15 @@ def reminder_at_two(s, program_file, _):
              '<内容>三楼会议室</内容></Date2026-12-11></便签列表>\n')
     with open(os.path.join(data, "Notes.xml"), "wb") as file:
         file.write(notes.encode("gb2312"))
+    return data
 
-    clock_file = os.path.join(s.root_dir, "clock")
 
-    def set_clock(stamp):
-        """The program's clock reads stamp (UTC) now and runs on from there."""
-        target = calendar.timegm(time.strptime(stamp, "%Y-%m-%d %H:%M:%S"))
-        with open(clock_file + ".new", "w") as file:
-            file.write("%+d\n" % round(target - time.time()))
-        os.replace(clock_file + ".new", clock_file)
-        return time.monotonic()
-
-    library = glob.glob("/usr/lib/*/faketime/libfaketime.so.1")
-    assert library, "libfaketime is missing (Debian package faketime)"
-    started = set_clock("2026-12-11 13:59:57")
-    program = s.start_calendar(program_file, {
-        "LD_PRELOAD": library[0], "FAKETIME_TIMESTAMP_FILE": clock_file,
-        "FAKETIME_NO_CACHE": "1", "FAKETIME_DONT_FAKE_MONOTONIC": "1"}, wait=False)
+def reminder_at_two(s, program_file, _):
+    """A reminder at 14:00 with a running clock, the popup in the bottom right corner."""
+    write_note_at_two(s)
+    clock = FakedClock(s)
+    started = clock.set("2026-12-11 13:59:57")
+    program = s.start_calendar(program_file, clock.env, wait=False)
 
     popup = wait_for(lambda: s._check_alive(program) and s.window_named(POPUP_TITLE),
                      "the reminder's popup")
@@ -293,7 +311,7 @@ def reminder_at_two(s, program_file, _):
     assert near_corner(), (s.geometry(popup), corner)
 
     # Past the minute the popup stays shown and at rest in its corner.
-    set_clock("2026-12-11 14:00:58")
+    clock.set("2026-12-11 14:00:58")
     still_since = [None]
 
     def at_rest():
@@ -305,6 +323,82 @@ def reminder_at_two(s, program_file, _):
 
     wait_for(at_rest, "the popup to come to rest in its corner")
     assert s.window_named(POPUP_TITLE) and program.poll() is None
+
+
+def missed_reminder_and_snooze(s, program_file, _):
+    """Off over 14:00: the next start sends the missed reminder once and its popup lists it;
+    a later start sends nothing; the notification's snooze brings it again ten minutes on,
+    across a restart."""
+    data = write_note_at_two(s)
+    clock = FakedClock(s)
+    service = Notifications(s.root_dir)
+    env = dict(clock.env, DBUS_SESSION_BUS_ADDRESS=service.address)
+    try:
+        clock.set("2026-12-11 13:59:00")
+        first = s.start_calendar(program_file, env)
+        time.sleep(5)
+        s.stop(first)
+        assert not service.notifications() and not s.window_named(POPUP_TITLE)
+
+        clock.set("2026-12-11 14:30:00")
+        second = s.start_calendar(program_file, env)
+        notice = wait_for(lambda: service.notifications(), "the missed reminder's notification")[0]
+        assert notice["summary"] == "错过的提醒：开会", notice
+        assert notice["body"] == "2026-12-11 14:00\n三楼会议室", notice
+        assert notice["actions"][2:] == ["snooze", "10分钟后再提醒", "done", "知道了"], notice
+        wait_for(lambda: s.window_named(POPUP_TITLE, second), "the popup with the missed reminder")
+
+        service.invoke_action(notice["id"], "snooze")
+        remembered = os.path.join(data, "Reminders.txt")
+        wait_for(lambda: "snoozed\t" in open(remembered, encoding="utf-8").read(),
+                 "the snooze to be remembered")
+        s.stop(second)
+
+        clock.set("2026-12-11 14:31:00")
+        third = s.start_calendar(program_file, env)
+        time.sleep(3)
+        assert len(service.notifications()) == 1, service.notifications()
+        assert not s.window_named(POPUP_TITLE), "nothing comes at a start after the reminder came"
+
+        clock.set("2026-12-11 14:40:00")
+        again = wait_for(lambda: service.notifications()[1:], "the snoozed reminder")[0]
+        assert again["summary"] == "开会", again
+        wait_for(lambda: s.window_named(POPUP_TITLE, third), "the popup of the snoozed reminder")
+        time.sleep(2)
+        assert len(service.notifications()) == 2, service.notifications()
+    finally:
+        service.close()
+
+
+def session_start_switch(s, program_file, _):
+    """The switch 登录时启动 writes and removes the autostart entry; a start from the entry
+    waits in the tray."""
+    entry = os.path.join(s.folders["config"], "autostart", "ruxa-calendar.desktop")
+
+    def turn_switch():
+        program_main = s.main_window(program)
+        open_menu_from_button(s, program, program_main)
+        choose(s, program, NOTE_SETTINGS)
+        settings = wait_for(lambda: s.window_named(SETTINGS_TITLE), "the note settings")
+        left, top, _, _ = s.geometry(settings)
+        s.click(left + SESSION_SWITCH[0], top + SESSION_SWITCH[1])
+        s.click(left + SETTINGS_SAVE[0], top + SETTINGS_SAVE[1])
+        wait_for(lambda: not s.window_named(SETTINGS_TITLE), "the note settings to close")
+
+    program = s.start_calendar(program_file)
+    turn_switch()
+    with open(entry, encoding="utf-8") as file:
+        text = file.read()
+    assert '\nExec="%s" --autostart\n' % os.path.realpath(program_file) in text, text
+    turn_switch()
+    assert not os.path.exists(entry)
+
+    s.stop(program)
+    started = s._spawn("calendar", [program_file, "--autostart"], s.env)
+    wait_for(lambda: s._check_alive(started) and s.tray_icon(started), "the tray icon")
+    time.sleep(1)
+    assert not s.window_named(MAIN_TITLE) and not managed(s, MAIN_TITLE)
+    restore_from_tray(s, started)
 
 
 class WeatherPage(http.server.BaseHTTPRequestHandler):
@@ -408,6 +502,8 @@ SCENARIOS = {
     "tray_host_later_and_restarted": (tray_host_later_and_restarted, {"tray": False}),
     "second_start": (second_start, {}),
     "reminder_at_two": (reminder_at_two, {}),
+    "missed_reminder_and_snooze": (missed_reminder_and_snooze, {}),
+    "session_start_switch": (session_start_switch, {}),
     "weather_online": (weather_online, {}),
     "weather_offline": (weather_offline, {}),
 }

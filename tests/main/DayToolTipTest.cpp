@@ -38,7 +38,7 @@ TEST_F(DayToolTipTest, WorkDayWithATermAndTheNotesOfThatDayOnly) {
     EXPECT_EQ(Text(2024, 2, 4), "2024年2月4日 星期日\n"
                                 "农历癸卯年十二月廿五\n"
                                 "甲辰年 丙寅月 戊戌日 属龙\n"
-                                "节气：立春\n"
+                                "节气：立春 16:27\n"
                                 "班：春节\n"
                                 "便签：\n"
                                 "  09:00 值班\n"
@@ -59,8 +59,8 @@ TEST_F(DayToolTipTest, NotesAreReadAtTheMomentOfAsking) {
 }
 
 TEST_F(DayToolTipTest, NoTextOutsideTheCalendar) {
-    EXPECT_EQ(Text(1900, 12, 31), "");
-    EXPECT_EQ(Text(2051, 1, 1), "");
+    EXPECT_EQ(Text(1599, 12, 31), "");
+    EXPECT_EQ(Text(2401, 1, 1), "");
 }
 
 TEST_F(DayToolTipTest, EachLineIsCutWithAnEllipsis) {

@@ -135,8 +135,8 @@ TEST_F(MainWindowTest, AStepAgainstALimitLaysNothingOut) {
         TSpinner* Spinner;
         int Limit;
         int Delta;
-    } const Cases[] = {{Form.rsYear, 2050, +1},
-                       {Form.rsYear, 1901, -1},
+    } const Cases[] = {{Form.rsYear, LastSupportedYear, +1},
+                       {Form.rsYear, FirstSupportedYear, -1},
                        {Form.rsMonth, 12, +1},
                        {Form.rsMonth, 1, -1}};
     for (const auto& Case : Cases) {
@@ -301,7 +301,7 @@ TEST_F(MainWindowTest, NoSettingsFileGivesTheDefaults) {
 TEST_F(MainWindowTest, AClockOutsideTheTablesShowsTheNearestYear) {
     struct {
         int Year, Month, Day, ShownYear;
-    } const Cases[] = {{2051, 3, 5, 2050}, {1899, 7, 20, 1901}, {3000, 12, 31, 2050}};
+    } const Cases[] = {{2401, 3, 5, 2400}, {1599, 7, 20, 1600}, {3000, 12, 31, 2400}};
     for (const auto& Case : Cases) {
         SetToday(Case.Year, Case.Month, Case.Day);
         const TfrmManyYear& Form = Create();

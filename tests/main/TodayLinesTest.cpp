@@ -33,7 +33,7 @@ INSTANTIATE_TEST_SUITE_P(
         // Before the lunar new year the lunar year is still the one before.
         TTodayCase{2015, 2, 5, "公历：2015-02-05 ", "农历：二零一四年十二月十七 ", "05"},
         // Outside the lunar tables only the Gregorian line keeps its values.
-        TTodayCase{2051, 1, 1, "公历：2051-01-01 元旦节", "农历： ", "01"},
-        TTodayCase{1900, 10, 1, "公历：1900-10-01 国庆节", "农历： ", "01"}));
+        TTodayCase{2401, 1, 1, "公历：2401-01-01 元旦节", "农历： ", "01"},
+        TTodayCase{1599, 10, 1, "公历：1599-10-01 国庆节", "农历： ", "01"}));
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "notes/NoteOccurrences.h"
 #include "notes/UNotesFile.h"
 #include "platform/Xml.h"
 
@@ -18,15 +19,27 @@ const std::string NoteB = NoteElements("买菜", "", "否", "");
 const TNote A{"开会", "2024-05-01 09:00", true, "带上报告"};
 const TNote B{"买菜", "", false, ""};
 
-// The alarm's slots for today's notes as the popup and the editor see them.
+// The alarm's reminders for today's notes as the popup and the editor see them: those that
+// remind at a minute of today, in their order (all at different minutes here).
 notes::TNoteAlarms AlarmsOf(const TNotes& Notes) {
-    notes::TNoteAlarms Slots;
-    for (std::size_t K = 0; K < Notes.size() && K < Slots.size(); ++K) {
-        if (Notes[K].Remind.On()) {
-            Slots[K] = {Notes[K].Title, Notes[K].When};
+    notes::TNoteAlarms Alarms;
+    const notes::TNoteDay Today{std::chrono::year{2024}, std::chrono::month{5},
+                                std::chrono::day{1}};
+    for (const TNote& Note : Notes) {
+        if (Note.Remind.On() && notes::MinuteOfDay(Note.When, Today) >= 0) {
+            Alarms.push_back({Note.When, Note.When, Note});
         }
     }
-    return Slots;
+    return Alarms;
+}
+
+// The notes without the identities a save gave them.
+TNotes WithoutIds(TNotes Notes) {
+    for (TNote& Note : Notes) {
+        EXPECT_EQ(Note.Id.size(), 32U) << Note.Title;
+        Note.Id.clear();
+    }
+    return Notes;
 }
 
 // What a part present but empty, or missing, reads as.
@@ -122,11 +135,12 @@ TEST_F(NotesReading, EveryReaderFollowsTheOneReadingRule) {
             EXPECT_TRUE(Popup.Ok) << C.What;
             EXPECT_EQ(Popup.Notes, C.Today) << C.What << "\n" << Bytes;
             EXPECT_EQ(notes::LoadNotes(FileName, true).Notes, C.Today) << C.What;
-            EXPECT_EQ(notes::ReadTodayAlarms(FileName).Slots, AlarmsOf(C.Today)) << C.What;
+            EXPECT_EQ(notes::ReadTodayAlarms(FileName).Alarms, AlarmsOf(C.Today)) << C.What;
             EXPECT_EQ(notes::LoadNotes(FileName, false).Notes, C.History) << C.What;
 
             notes::SaveTodayNotes(FileName, C.Today);
-            EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, C.Today) << C.What << " saved";
+            EXPECT_EQ(WithoutIds(notes::ReadTodayNotes(FileName).Notes), C.Today)
+                << C.What << " saved";
             EXPECT_EQ(notes::LoadNotes(FileName, false).Notes.size(), C.History.size())
                 << C.What << " saved";
         }
@@ -138,7 +152,8 @@ TEST_F(NotesReading, OnTheSampleDayOnlyTheTodayReadersTakeTheSample) {
     const std::string FileName = Write(NotesDocument(Sample));
     const TNote SampleNote{"测试", "2000-01-01", true, "千禧年"};
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{SampleNote});
-    EXPECT_EQ(notes::ReadTodayAlarms(FileName).Slots[0], (notes::TNoteAlarm{"测试", "2000-01-01"}));
+    // Its time is a date alone, so it never reminds.
+    EXPECT_TRUE(notes::ReadTodayAlarms(FileName).Alarms.empty());
     EXPECT_TRUE(notes::LoadNotes(FileName, true).Notes.empty());
     EXPECT_TRUE(notes::LoadNotes(FileName, false).Notes.empty());
 }
@@ -150,9 +165,10 @@ TEST_F(NotesReading, TodayIsTakenFromTheClockAtEachCall) {
     EXPECT_EQ(notes::ReadTodayNotes(FileName).Notes, TNotes{A});
 }
 
-TEST_F(NotesReading, AlarmSlotsFollowTheNotesOfToday) {
+TEST_F(NotesReading, EveryReminderOfTodayIsAnAlarm) {
     const auto Note = [](int I, const char* Remind) {
-        return NoteElements("n" + std::to_string(I), "w" + std::to_string(I), Remind, "c");
+        return NoteElements("n" + std::to_string(I), "2024-05-01 " + std::to_string(10 + I) + ":00",
+                            Remind, "c");
     };
     std::string Twelve;
     for (int I = 0; I < 12; ++I) {
@@ -161,23 +177,27 @@ TEST_F(NotesReading, AlarmSlotsFollowTheNotesOfToday) {
     struct Case {
         const char* What;
         std::string Children;
-        std::vector<int> Filled; // slots holding note k as "nk" / "wk"
+        std::vector<int> Reminding; // note k as "nk" at (10 + k):00
     };
     const Case Cases[] = {
-        {"only reminders fill their slot", Note(0, "是") + Note(1, "否") + Note(2, "是"), {0, 2}},
-        {"at most ten slots, the rest read", Twelve, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
-        {"a note without its reminder fills no slot, later ones do",
-         Note(0, "是") + "<标题>n1</标题><日期>w1</日期><其他/><其他/>" + Note(2, "是"),
+        {"only reminders", Note(0, "是") + Note(1, "否") + Note(2, "是"), {0, 2}},
+        {"no limit of ten", Twelve, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {"a note without its reminder does not remind, later ones do",
+         Note(0, "是") + "<标题>n1</标题><日期>2024-05-01 11:00</日期><其他/><其他/>" +
+             Note(2, "是"),
          {0, 2}},
+        {"an empty title reminds", "<标题/><日期>2024-05-01 10:00</日期><提醒>是</提醒>", {-1}},
     };
     for (const Case& C : Cases) {
         const notes::TAlarmsRead Result =
             notes::ReadTodayAlarms(Write(NotesDocument(DayElement("2024-05-01", C.Children))));
-        notes::TNoteAlarms Expected;
-        for (const int K : C.Filled) {
-            Expected[K] = {"n" + std::to_string(K), "w" + std::to_string(K)};
+        std::vector<int> Reminding;
+        for (const notes::TNoteAlarm& Alarm : Result.Alarms) {
+            Reminding.push_back(Alarm.Note.Title.empty() ? -1
+                                                         : std::stoi(Alarm.Note.Title.substr(1)));
+            EXPECT_EQ(Alarm.Minute, Alarm.Note.When) << C.What;
         }
-        EXPECT_EQ(Result.Slots, Expected) << C.What;
+        EXPECT_EQ(Reminding, C.Reminding) << C.What;
         EXPECT_TRUE(Result.Ok) << C.What;
     }
 }

@@ -68,8 +68,11 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     frmNoteAdd->Image1->click();
     frmNoteAdd->advOK->click();
 
-    EXPECT_EQ(notes::LoadNotes(NotesFile(), true).Notes,
-              (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
+    notes::TNotes Saved = notes::LoadNotes(NotesFile(), true).Notes;
+    ASSERT_EQ(Saved.size(), 1U);
+    EXPECT_EQ(Saved[0].Id.size(), 32U);
+    Saved[0].Id.clear();
+    EXPECT_EQ(Saved, (notes::TNotes{{"开会", "2024-05-01 14:00", true, "三楼会议室"}}));
     ASSERT_TRUE(PopupShown());
     const QRect Screen = QGuiApplication::primaryScreen()->geometry();
     const QPoint Corner = Screen.bottomRight() + QPoint(1, 1) - QPoint(246, 271);
@@ -98,7 +101,7 @@ TEST_F(AlarmTest, TheRoadOfAReminder) {
     EXPECT_EQ(Main->N5->text(), QStringLiteral("显示便签")) << "the alarm leaves the menu alone";
 }
 
-TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
+TEST_F(AlarmTest, EveryReminderOfTodayFiresUntitledOrAfterTheTenth) {
     const auto Quiet = [](int Count) {
         std::vector<notes::TNote> Notes;
         for (int Index = 0; Index < Count; ++Index) {
@@ -119,11 +122,11 @@ TEST_F(AlarmTest, OnlyATitledReminderOfTodayInTheFirstTenNotesFires) {
     const Case Cases[] = {
         {"reminders off", {Note("开会", "2024-05-01 14:00", true)}, 0, false},
         {"reminder flag 否", {Note("开会", "2024-05-01 14:00", false)}, 1, false},
-        {"empty title", {Note("", "2024-05-01 14:00", true)}, 1, false},
+        {"empty title", {Note("", "2024-05-01 14:00", true)}, 1, true},
         {"time already past", {Note("开会", "2024-05-01 13:00", true)}, 1, false},
         {"no time chosen", {Note("开会", "", true)}, 1, false},
         {"eleventh note of the day", With(Quiet(10), Note("开会", "2024-05-01 14:00", true)), 1,
-         false},
+         true},
         {"tenth note of the day", With(Quiet(9), Note("开会", "2024-05-01 14:00", true)), 1, true},
         {"an alarm value of 2", {Note("开会", "2024-05-01 14:00", true)}, 2, true},
     };

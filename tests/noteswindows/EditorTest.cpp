@@ -43,7 +43,15 @@ protected:
         Editor->alvNotes->setCurrentItem(Editor->alvNotes->topLevelItem(Row));
     }
 
-    notes::TNotes TodayInFile() const { return notes::LoadNotes(NotesFile(), true).Notes; }
+    // Today's notes in the file, without the identities their first save gave them.
+    notes::TNotes TodayInFile() const {
+        notes::TNotes Notes = notes::LoadNotes(NotesFile(), true).Notes;
+        for (notes::TNote& Note : Notes) {
+            EXPECT_EQ(Note.Id.size(), 32U) << Note.Title;
+            Note.Id.clear();
+        }
+        return Notes;
+    }
 };
 
 const notes::TNote Meeting{"开会", "2024-05-01 09:00", true, "带上报表"};

@@ -132,3 +132,29 @@ TEST_F(SettingsWindowTest, AFailedSaveIsReportedAndTheWindowStaysOpen) {
     EXPECT_EQ(notes::NoteAlarmOn, 0);
     EXPECT_EQ(notes::NoteBlend, 10);
 }
+
+TEST_F(SettingsWindowTest, TheSessionStartSwitchWritesAndRemovesTheAutostartEntryOnSave) {
+    const QByteArray KeptConfig = qgetenv("XDG_CONFIG_HOME");
+    qputenv("XDG_CONFIG_HOME", Folder.filePath(QStringLiteral("config")).toUtf8());
+    const QString Entry = Folder.filePath(QStringLiteral("config/autostart/ruxa-calendar.desktop"));
+
+    TfrmNoteSet* Settings = OpenSettings();
+    EXPECT_FALSE(Settings->assSessionStart->IsOn()) << "off until the user turns it on";
+    Settings->assSessionStart->click();
+    EXPECT_FALSE(QFileInfo::exists(Entry)) << "only Save stores it";
+    Settings->AdvGlassButton2->click();
+    EXPECT_TRUE(QFileInfo::exists(Entry));
+
+    Settings = OpenSettings();
+    EXPECT_TRUE(Settings->assSessionStart->IsOn());
+    Settings->assSessionStart->click();
+    Settings->AdvGlassButton1->click();
+    EXPECT_TRUE(QFileInfo::exists(Entry)) << "leaving without saving changes nothing";
+
+    Settings = OpenSettings();
+    Settings->assSessionStart->click();
+    Settings->AdvGlassButton2->click();
+    EXPECT_FALSE(QFileInfo::exists(Entry));
+    EXPECT_TRUE(Errors.isEmpty());
+    KeptConfig.isNull() ? qunsetenv("XDG_CONFIG_HOME") : qputenv("XDG_CONFIG_HOME", KeptConfig);
+}

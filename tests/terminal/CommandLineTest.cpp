@@ -12,17 +12,18 @@ TEST_F(RuxaCalTest, TableLinesOfChosenDays) {
         Lines.push_back(Line);
     }
     ASSERT_EQ(Lines.size(), 8U);
-    EXPECT_EQ(Lines[0], "2024-02-03\t2023\t12\t24\t0\t\t癸卯\t乙丑\t丁酉\t癸卯\t\t南方小年\t");
-    EXPECT_EQ(Lines[1], "2024-02-04\t2023\t12\t25\t0\t立春\t甲辰\t丙寅\t戊戌\t癸卯\t\t\t班");
-    EXPECT_EQ(Lines[6], "2024-02-09\t2023\t12\t30\t0\t\t甲辰\t丙寅\t癸卯\t癸卯\t\t除夕\t");
+    EXPECT_EQ(Lines[0], "2024-02-03\t2023\t12\t24\t0\t\t癸卯\t乙丑\t丁酉\t癸卯\t\t南方小年\t\t");
+    EXPECT_EQ(Lines[1], "2024-02-04\t2023\t12\t25\t0\t立春\t甲辰\t丙寅\t戊戌\t癸卯\t\t\t班\t16:27");
+    EXPECT_EQ(Lines[6], "2024-02-09\t2023\t12\t30\t0\t\t甲辰\t丙寅\t癸卯\t癸卯\t\t除夕\t\t");
     EXPECT_EQ(Lines[7],
-              "2024-02-10\t2024\t1\t1\t0\t\t甲辰\t丙寅\t甲辰\t甲辰\t国际气象节\t春节\t休");
+              "2024-02-10\t2024\t1\t1\t0\t\t甲辰\t丙寅\t甲辰\t甲辰\t国际气象节\t春节\t休\t");
 
     const TCalRun Leap = this->Run({"--table", "2023-03-22", "2023-03-22"});
-    EXPECT_EQ(Leap.Out, "2023-03-22\t2023\t2\t1\t1\t\t癸卯\t乙卯\t己卯\t癸卯\t世界水日\t\t\n");
+    EXPECT_EQ(Leap.Out, "2023-03-22\t2023\t2\t1\t1\t\t癸卯\t乙卯\t己卯\t癸卯\t世界水日\t\t\t\n");
     const TCalRun Cold = this->Run({"--table", "2024-04-03", "2024-04-04"});
-    EXPECT_EQ(Cold.Out, "2024-04-03\t2024\t2\t25\t0\t\t甲辰\t丁卯\t丁酉\t甲辰\t\t寒食节\t\n"
-                        "2024-04-04\t2024\t2\t26\t0\t清明\t甲辰\t戊辰\t戊戌\t甲辰\t\t清明节\t休\n");
+    EXPECT_EQ(Cold.Out,
+              "2024-04-03\t2024\t2\t25\t0\t\t甲辰\t丁卯\t丁酉\t甲辰\t\t寒食节\t\t\n"
+              "2024-04-04\t2024\t2\t26\t0\t清明\t甲辰\t戊辰\t戊戌\t甲辰\t\t清明节\t休\t15:02\n");
 }
 
 TEST_F(RuxaCalTest, DayShowsTheDetailsAndTheNotesOfThatDay) {
@@ -48,9 +49,9 @@ TEST_F(RuxaCalTest, FaultyCommandLinesSayWhyOnOneLineAndPrintNothing) {
         const char* Reason;
     };
     const Case Cases[] = {
-        {{"--day", "1900-12-31"}, "超出范围"},
-        {{"--day", "2051-01-01"}, "超出范围"},
-        {{"--table", "2050-12-31", "2051-01-01"}, "超出范围"},
+        {{"--day", "1599-12-31"}, "日期超出范围（1600-01-01 至 2400-12-31）"},
+        {{"--day", "2401-01-01"}, "超出范围"},
+        {{"--table", "2400-12-31", "2401-01-01"}, "超出范围"},
         {{"--day", "2024-2-5"}, "日期格式有误"},
         {{"--day", "2024-02-30"}, "日期格式有误"},
         {{"--day", "tomorrow"}, "日期格式有误"},
@@ -60,7 +61,7 @@ TEST_F(RuxaCalTest, FaultyCommandLinesSayWhyOnOneLineAndPrintNothing) {
         {{"--ics", "2024-02-10"}, "起止两个日期"},
         {{"--week"}, "未知选项：--week"},
         {{"2024", "2", "--color"}, "未知选项：--color"},
-        {{"1900"}, "年份超出范围"},
+        {{"1599"}, "年份超出范围（1600 至 2400）"},
         {{"2024", "13"}, "月份应为 1 至 12"},
         {{"二〇二四"}, "年份格式有误"},
         {{"2024", "2", "3"}, "多余的参数：3"},
@@ -98,6 +99,6 @@ TEST_F(RuxaCalTest, MalformedHolidayFileIsReportedAndLeftOut) {
     const TCalRun Run = this->Run({"--table", "2024-02-04", "2024-02-05"});
     EXPECT_EQ(Run.Status, 0);
     EXPECT_NE(Run.Err.find("第 2 行：类别应为 休 或 班"), std::string::npos) << Run.Err;
-    EXPECT_NE(Run.Out.find("\t班\n"), std::string::npos) << "the shipped table stands";
+    EXPECT_NE(Run.Out.find("\t班\t16:27\n"), std::string::npos) << "the shipped table stands";
     EXPECT_NE(Run.Out.find("\t\n"), std::string::npos) << "2024-02-05 is an ordinary day";
 }

@@ -24,7 +24,7 @@ with tempfile.TemporaryDirectory() as prefix:
             env = dict(os.environ, XDG_DATA_HOME=home)
             done = subprocess.run([program, "--table", "2024-02-04", "2024-02-04"],
                                   capture_output=True, env=env, cwd=home, timeout=60)
-        if not done.stdout.decode().endswith("\t休\n"):
+        if not done.stdout.decode().endswith("\t休\t16:27\n"):
             failures.append("the installed program does not read the installed data: " +
                             done.stdout.decode() + done.stderr.decode())
 

@@ -49,7 +49,7 @@ with tempfile.TemporaryDirectory() as home:
     folder = os.path.join(home, "RuxaCalendar")
     os.makedirs(folder)
 
-    for args in (["--day", "2051-01-01"], ["--table", "2024-02-02", "2024-02-01"], ["--x"]):
+    for args in (["--day", "2401-01-01"], ["--table", "2024-02-02", "2024-02-01"], ["--x"]):
         done = run(*args, env=env)
         check(done.returncode == 2, f"{args}: status {done.returncode}")
         check(done.stdout == b"", f"{args}: wrote to standard output")
@@ -81,12 +81,12 @@ with tempfile.TemporaryDirectory() as home:
     with open(os.path.join(folder, "holidays.csv"), "w", encoding="utf-8") as local:
         local.write("date,kind,holiday\n2024-02-05,休,测试假\n")
     done = run("--table", "2024-02-04", "2024-02-05", env=env)
-    check(done.stdout.decode().splitlines()[1].endswith("\t休"), "data-folder year")
-    check(done.stdout.decode().splitlines()[0].endswith("\t"), "the year is replaced whole")
+    check(done.stdout.decode().splitlines()[1].endswith("\t休\t"), "data-folder year")
+    check(done.stdout.decode().splitlines()[0].endswith("\t\t16:27"), "the year is replaced whole")
     with open(os.path.join(folder, "holidays.csv"), "w", encoding="utf-8") as local:
         local.write("date,kind\n")
     done = run("--table", "2024-02-04", "2024-02-04", env=env)
-    check(done.returncode == 0 and done.stdout.decode().endswith("\t班\n"), "shipped table")
+    check(done.returncode == 0 and done.stdout.decode().endswith("\t班\t16:27\n"), "shipped table")
     check("格式有误" in done.stderr.decode(), "malformed file not reported")
 
     # A name with control characters (ESC, BEL, a CSI, NUL) is refused with its file, and
