@@ -18,6 +18,7 @@ enum class TFaultKind {
     Server,   // any other failure of the server, or an answer that does not read
     Changed,  // 412: the resource is not as the condition said
     NotFound, // 404 or 410
+    Local,    // the local notes or the sync state could not be read or saved
 };
 
 struct TDavStatus {

@@ -1,9 +1,9 @@
 #pragma once
 
-// A private CalDAV server for the sync tests: Debian's radicale on 127.0.0.1, on a free port,
-// with its storage and a plain password file in a temporary folder, stopped (and the folder
-// removed) by the destructor. Stop and Start keep the storage, for the tests of a server that
-// goes away and comes back.
+// A private CalDAV server for the sync tests: Debian's radicale (serve_radicale.py) on 127.0.0.1,
+// on a free port, with its storage and a plain password file in a temporary folder, stopped (and
+// the folder removed) by the destructor. Stop and Start keep the storage, for the tests of a server
+// that goes away and comes back.
 
 #include <arpa/inet.h>
 #include <netinet/in.h>
@@ -53,7 +53,9 @@ public:
             const std::string Config = (FFolder / "config").string();
             const std::string Log = (FFolder / "log").string();
             freopen(Log.c_str(), "a", stderr);
-            execl("/usr/bin/python3", "python3", "-m", "radicale", "--config", Config.c_str(),
+            freopen("/dev/null", "w", stdout);
+            const std::string Launcher = std::string(RUXA_SYNC_TEST_DIR) + "/serve_radicale.py";
+            execl("/usr/bin/python3", "python3", Launcher.c_str(), Config.c_str(),
                   static_cast<char*>(nullptr));
             _exit(127);
         }
