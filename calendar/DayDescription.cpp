@@ -20,9 +20,7 @@ std::string NoteTime(const TDayDetails& Details, const std::string& When) {
 std::vector<std::string> DayDescription(const TDayDetails& Details,
                                         const std::vector<TNoteHeading>& Notes) {
     std::vector<std::string> Lines;
-    Lines.push_back(std::to_string(Details.Year) + "年" + std::to_string(Details.Month) + "月" +
-                    std::to_string(Details.Day) + "日 " +
-                    std::string(WeekDayName(Details.WeekDay)));
+    Lines.push_back(DateAndWeekDayText(Details));
     Lines.push_back(LongLunarText(Details.Lunar));
     Lines.push_back(PillarName(Details.YearPillar) + "年 " + PillarName(Details.MonthPillar) +
                     "月 " + PillarName(Details.DayPillar) + "日 属" +

@@ -58,8 +58,16 @@ std::string TermMomentText(const TDayDetails& Details) {
 }
 
 std::string LongLunarText(const TLunarDate& Lunar) {
-    return "农历" + PillarName(LunarYearPillar(Lunar.Year)) + "年" + MonthText(Lunar) +
-           LunarDayName(Lunar.Day);
+    return "农历" + PillarName(LunarYearPillar(Lunar.Year)) + "年" + LunarMonthDayText(Lunar);
+}
+
+std::string LunarMonthDayText(const TLunarDate& Lunar) {
+    return MonthText(Lunar) + LunarDayName(Lunar.Day);
+}
+
+std::string DateAndWeekDayText(const TDayDetails& Details) {
+    return std::to_string(Details.Year) + "年" + std::to_string(Details.Month) + "月" +
+           std::to_string(Details.Day) + "日 " + std::string(WeekDayName(Details.WeekDay));
 }
 
 std::string ShortLunarText(const TLunarDate& Lunar) {

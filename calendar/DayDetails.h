@@ -46,6 +46,12 @@ std::string TermMomentText(const TDayDetails& Details);
 // "农历癸卯年闰二月初一": the lunar year by its pillar, 闰 in a leap month.
 std::string LongLunarText(const TLunarDate& Lunar);
 
+// "闰二月初一", "正月初一": the lunar month (正月 for the first, 闰 in a leap month) and day.
+std::string LunarMonthDayText(const TLunarDate& Lunar);
+
+// "2024年2月10日 星期六".
+std::string DateAndWeekDayText(const TDayDetails& Details);
+
 // The lunar text of a day cell: the day's name, or the month's name (正月 for the first,
 // with 闰 before it in a leap month) on the first day of a lunar month.
 std::string ShortLunarText(const TLunarDate& Lunar);

@@ -1,8 +1,10 @@
 #include "main/DayCellHints.h"
 
 #include "calendar/CappedLine.h"
+#include "main/DaySpokenName.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
+#include "notes/DayNoteHeadings.h"
 #include "notes/UNotesFile.h"
 #include "platform/HolidayFiles.h"
 #include "widgets/MonthGrid.h"
@@ -22,10 +24,6 @@ const THolidaysRead& HolidaysRead() {
     return Read;
 }
 
-const THolidayTable& Holidays() {
-    return HolidaysRead().Table;
-}
-
 // A holiday file left out is told on the tooltip's last line, where the 休 and 班 it would
 // have given are looked for: without a box to close, and for as long as it holds.
 std::string HolidayFaultLine() {
@@ -37,12 +35,16 @@ std::string HolidayFaultLine() {
 
 } // namespace
 
+const THolidayTable& ProgramHolidays() {
+    return HolidaysRead().Table;
+}
+
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month) {
     for (int Row = 1; Row <= MonthWeeks; ++Row) {
         for (int Col = 0; Col < WeekDays; ++Col) {
             const int Day = DayInCell(Year, Month, Col, Row);
             const THolidayKind Kind =
-                Day > 0 ? Holidays().Find(Year, Month, Day).Kind : THolidayKind::None;
+                Day > 0 ? ProgramHolidays().Find(Year, Month, Day).Kind : THolidayKind::None;
             Grid.SetCellMark(Col, Row, QString::fromUtf8(HolidayKindText(Kind)),
                              Kind == THolidayKind::DayOff ? DayOffMark : WorkDayMark);
         }
@@ -57,7 +59,23 @@ QString DayCellToolTip(int Year, int Month, int Col, int Row) {
     // As plain text, so that a note's title is shown as it is written, never as markup.
     return Qt::convertFromPlainText(
         QString::fromStdString(
-            DayToolTipText(Year, Month, Day, Holidays(), notes::NotesFileName()) +
+            DayToolTipText(Year, Month, Day, ProgramHolidays(), notes::NotesFileName()) +
             HolidayFaultLine()),
         Qt::WhiteSpacePre);
+}
+
+QString DayCellName(int Year, int Month, int Col, int Row) {
+    const int Day = DayInCell(Year, Month, Col, Row);
+    const auto Details = Day > 0 ? DayDetailsOf(Year, Month, Day, ProgramHolidays()) : std::nullopt;
+    if (!Details) {
+        return {};
+    }
+    const auto Notes = notes::DayNoteHeadings(notes::NotesFileName(), Year, Month, Day);
+    return QString::fromStdString(DaySpokenName(*Details, static_cast<int>(Notes.size())));
+}
+
+QString TodayToolTip(TDateTime Today) {
+    const TDateParts Parts = DecodeDateTime(Today);
+    const auto Details = DayDetailsOf(Parts.Year, Parts.Month, Parts.Day, ProgramHolidays());
+    return Details ? QString::fromStdString(DayShortName(*Details)) : QString();
 }

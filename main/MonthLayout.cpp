@@ -38,3 +38,8 @@ int DayInCell(int Year, int Month, int Col, int Row) {
     const int Day = (Row - 1) * WeekDays + Col - FirstColumn(Year, Month) + 1;
     return Day >= 1 && Day <= GetMonthDays(Year, Month) ? Day : 0;
 }
+
+TCellPlace CellOfDay(int Year, int Month, int Day) {
+    const int Index = FirstColumn(Year, Month) + Day - 1;
+    return {Index % WeekDays, Index / WeekDays + 1};
+}

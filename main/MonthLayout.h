@@ -23,3 +23,10 @@ TMonthLayout LayOutMonth(int Year, int Month);
 // The day of the month in week row 1 .. 6, column 0 .. 6 of that lay-out, or 0 for a cell
 // without a day.
 int DayInCell(int Year, int Month, int Col, int Row);
+
+struct TCellPlace {
+    int Col = 0; // 0 .. 6
+    int Row = 0; // week row 1 .. 6
+};
+// Where day Day (1 .. the month's last) stands in its month's lay-out.
+TCellPlace CellOfDay(int Year, int Month, int Day);

@@ -9,6 +9,7 @@
 #include "common/ZodiacBitmapName.h"
 #include "main/DayCellHints.h"
 #include "main/MonthLayout.h"
+#include "main/ProgramTray.h"
 #include "main/ResourcePicture.h"
 #include "main/TodayLines.h"
 #include "main/WindowHandling.h"
@@ -21,6 +22,7 @@
 #include "notes/windows/UNoteset.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "platform/x11/WindowStartState.h"
 #include "weather/UWeather.h"
 #include "widgets/ClockLabel.h"
 #include "widgets/GradientDigitLabel.h"
@@ -35,13 +37,13 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QCursor>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
-#include <QSystemTrayIcon>
+#include <QSignalBlocker>
 #include <QTimer>
 
 #include <algorithm>
@@ -59,6 +61,8 @@ const QColor TodayMark(0xFF, 0x00, 0x00);
 const QColor WeekendHeader(0xDD, 0xA0, 0xDD);
 
 const char* const HideGrid = "隐藏月历";
+const char* const MinimiseToTray = "最小化到托盘";
+const char* const MinimiseWithoutTray = "最小化（没有托盘）";
 const char* const ShowGrid = "显示月历";
 
 QString Q(const std::string& Text) {
@@ -117,6 +121,7 @@ void TfrmManyYear::CreateDayPanel() {
     W7Panel1 = new TGradientPanel(this);
     W7Panel1->setGeometry(0, 0, PanelWidth, WindowHeight);
     SetPanelLook(W7Panel1);
+    W7Panel1->setAccessibleName(QStringLiteral("今天"));
     W7Panel1->installEventFilter(this);
 
     const QPixmap Minus =
@@ -138,11 +143,14 @@ void TfrmManyYear::CreateDayPanel() {
     Label2 = MakeLabel(W7Panel1, QRect(99, 6, 16, 16), QStringLiteral("年"), SansFont(13, true),
                        Qt::AlignLeft | Qt::AlignVCenter);
     rsMonth = MakeSpinner(QRect(119, 6, 56, 21), 1, 12, &TfrmManyYear::rsMonthChange);
+    rsYear->setAccessibleName(QStringLiteral("年份"));
+    rsMonth->setAccessibleName(QStringLiteral("月份"));
     Label1 = MakeLabel(W7Panel1, QRect(174, 6, 17, 16), QStringLiteral("月"), SansFont(13, true),
                        Qt::AlignLeft | Qt::AlignVCenter);
 
     RzMenuToolbarButton1 = new TMenuButton(W7Panel1);
     RzMenuToolbarButton1->setGeometry(200, 4, 15, 19);
+    RzMenuToolbarButton1->setAccessibleName(QStringLiteral("命令菜单"));
 
     RzSeparator1 = MakeSeparator(W7Panel1, 27, QColor());
 
@@ -153,6 +161,7 @@ void TfrmManyYear::CreateDayPanel() {
 
     RzClockStatus1 = new TClockLabel(W7Panel1);
     RzClockStatus1->setGeometry(43, 139, 145, 43);
+    RzClockStatus1->setAccessibleName(QStringLiteral("时钟"));
     RzClockStatus1->setFont(SansFont(32, true));
 
     RzSeparator2 = MakeSeparator(W7Panel1, 183, QColor());
@@ -192,6 +201,11 @@ void TfrmManyYear::CreateGrid() {
     advDays->SetToolTipHandler([this](int Col, int Row) {
         return DayCellToolTip(rsYear->Value(), rsMonth->Value(), Col, Row);
     });
+    advDays->SetKeyHandler([this](int Key) { return MoveSelectedDay(Key); });
+    advDays->setAccessibleName(QStringLiteral("月历"));
+    advDays->SetNameHandler([this](int Col, int Row) {
+        return DayCellName(rsYear->Value(), rsMonth->Value(), Col, Row);
+    });
 }
 
 void TfrmManyYear::CreateMenu() {
@@ -210,7 +224,7 @@ void TfrmManyYear::CreateMenu() {
     N6 = Item("便签设置", ":/main/menu/N6.png");
     N7 = Item("便签历史", ":/main/menu/N7.png");
     N8 = AdvPopupMenu1->addSeparator();
-    N9 = Item("最小化到托盘", ":/main/menu/N9.png");
+    N9 = Item(MinimiseToTray, ":/main/menu/N9.png");
     N2 = Item("退出程序", ":/main/menu/N2.png");
     N10 = AdvPopupMenu1->addSeparator();
     N11 = Item("关于...", nullptr);
@@ -227,14 +241,30 @@ void TfrmManyYear::CreateMenu() {
     connect(&NotePopupEvents(), &TNotePopupEvents::PopupShown, this,
             [this] { N5->setText(QStringLiteral("隐藏便签")); });
     RzMenuToolbarButton1->SetMenu(AdvPopupMenu1);
+    connect(AdvPopupMenu1, &QMenu::aboutToShow, this, &TfrmManyYear::CaptionMinimise);
+
+    // The menu key and Shift+F10 open the menu from anywhere in the window, as a keyboard's
+    // way to the button.
+    auto* MenuKeys = new QAction(this);
+    MenuKeys->setShortcuts({QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    MenuKeys->setShortcutContext(Qt::WindowShortcut);
+    addAction(MenuKeys);
+    connect(MenuKeys, &QAction::triggered, RzMenuToolbarButton1, &TMenuButton::DropDown);
 }
 
 void TfrmManyYear::CreateTrayIcon() {
-    RzTrayIcon1 = new QSystemTrayIcon(QIcon(QStringLiteral(":/main/ruxa-calendar.svg")), this);
-    connect(RzTrayIcon1, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason Reason) { RzTrayIcon1Activated(Reason); });
-    // Shown even without a tray: the icon docks by itself once a tray appears.
-    RzTrayIcon1->show();
+    RzTrayIcon1 = new TProgramTray(this);
+    connect(RzTrayIcon1, &TProgramTray::RestoreRequested, this, &TfrmManyYear::RestoreApplication);
+    connect(RzTrayIcon1, &TProgramTray::MenuRequested, this, [this](QPoint At) {
+        raise();
+        activateWindow();
+        AdvPopupMenu1->popup(At);
+    });
+    // The tooltip names today, also after midnight.
+    auto* ToolTipDay = new QTimer(this);
+    connect(ToolTipDay, &QTimer::timeout, this,
+            [this] { RzTrayIcon1->SetToolTip(TodayToolTip(platform::Now())); });
+    ToolTipDay->start(60 * 1000);
 }
 
 void TfrmManyYear::FormCreate() {
@@ -268,6 +298,7 @@ void TfrmManyYear::FormCreate() {
     notes::LoadNoteSettings();
 
     AdvSLDate->SetText(Q(TodayDayText(Today)));
+    RzTrayIcon1->SetToolTip(TodayToolTip(Today));
 
     RzClockStatus1->SetTextSource([] { return Q(FormatDateTime("hh:nn:ss", platform::Now())); });
     tNoteAlarm->Start();
@@ -339,6 +370,40 @@ void TfrmManyYear::FillMonth(int Year, int Month) {
     advDays->repaint();
 }
 
+TGridDay TfrmManyYear::SelectedDay() const {
+    const int Year = rsYear->Value();
+    const int Month = rsMonth->Value();
+    return {Year, Month, DayInCell(Year, Month, advDays->SelectedCol(), advDays->SelectedRow())};
+}
+
+void TfrmManyYear::SelectDay(const TGridDay& Day) {
+    if (Day.Year != rsYear->Value() || Day.Month != rsMonth->Value()) {
+        // One lay-out for the new month, not one per spinner.
+        const QSignalBlocker YearQuiet(rsYear);
+        const QSignalBlocker MonthQuiet(rsMonth);
+        rsYear->SetValue(Day.Year);
+        rsMonth->SetValue(Day.Month);
+        FillMonth(Day.Year, Day.Month);
+    }
+    const TCellPlace Place = CellOfDay(Day.Year, Day.Month, Day.Day);
+    advDays->SetSelected(Place.Col, Place.Row);
+}
+
+bool TfrmManyYear::MoveSelectedDay(int Key) {
+    if (!IsDayBrowsingKey(Key))
+        return false;
+    TGridDay From = SelectedDay();
+    if (From.Day == 0) {
+        // From an empty cell the nearest day of the month shown.
+        const int Index = (advDays->SelectedRow() - 1) * WeekDays + advDays->SelectedCol();
+        From.Day = Index < CellOfDay(From.Year, From.Month, 1).Col
+                       ? 1
+                       : GetMonthDays(From.Year, From.Month);
+    }
+    SelectDay(DayAfterKey(From, Key, {FTodayYear, FTodayMonth, FTodayDay}));
+    return true;
+}
+
 void TfrmManyYear::advDaysDrawCell(int ACol, int) {
     if (!FColorWeekendHeader || (ACol != 0 && ACol != WeekDays - 1))
         return;
@@ -373,12 +438,16 @@ void TfrmManyYear::N12Click() {
 }
 
 void TfrmManyYear::N9Click() {
-    if (!QSystemTrayIcon::isSystemTrayAvailable()) {
+    if (!RzTrayIcon1->Shown()) {
         // Without a tray there would be no way back from a hidden window.
         showMinimized();
         return;
     }
     HideToTray();
+}
+
+void TfrmManyYear::CaptionMinimise() {
+    N9->setText(QString::fromUtf8(RzTrayIcon1->Shown() ? MinimiseToTray : MinimiseWithoutTray));
 }
 
 void TfrmManyYear::HideToTray() {
@@ -399,6 +468,10 @@ void TfrmManyYear::RestoreApplication() {
         if (Window && Window != this)
             Window->show();
     FHiddenToTray.clear();
+    // Minimised by the program once (without a tray) and given back by the window manager,
+    // the window still asks X11 to come up minimised; it is shown normal.
+    if (QGuiApplication::platformName() == QLatin1String("xcb"))
+        platform::SetNormalStartState(winId());
     showNormal();
     raise();
     activateWindow();
@@ -406,16 +479,6 @@ void TfrmManyYear::RestoreApplication() {
 
 void TfrmManyYear::N2Click() {
     close();
-}
-
-void TfrmManyYear::RzTrayIcon1Activated(int Reason) {
-    if (Reason == QSystemTrayIcon::DoubleClick) {
-        RestoreApplication();
-    } else if (Reason == QSystemTrayIcon::Context) {
-        raise();
-        activateWindow();
-        AdvPopupMenu1->popup(QCursor::pos());
-    }
 }
 
 void TfrmManyYear::closeEvent(QCloseEvent* Event) {
@@ -433,8 +496,7 @@ bool TfrmManyYear::event(QEvent* Event) {
     // must still follow its spinners once it is on screen.
     if (Event->type() == QEvent::WindowActivate || Event->type() == QEvent::Show)
         FormActivate();
-    if (Event->type() == QEvent::WindowStateChange && isMinimized() &&
-        QSystemTrayIcon::isSystemTrayAvailable())
+    if (Event->type() == QEvent::WindowStateChange && isMinimized() && RzTrayIcon1->Shown())
         QTimer::singleShot(0, this, &TfrmManyYear::HideToTray);
     return QWidget::event(Event);
 }

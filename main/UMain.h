@@ -3,6 +3,8 @@
 // The main window "万年历": the day panel on the left, the month grid on the right, the
 // popup menu of commands, the tray icon and the note alarm.
 
+#include "main/DayBrowsing.h"
+
 #include <QPointer>
 #include <QWidget>
 
@@ -13,7 +15,6 @@ class QAction;
 class QCloseEvent;
 class QKeyEvent;
 class QLabel;
-class QSystemTrayIcon;
 class TClockLabel;
 class TGradientDigitLabel;
 class TGradientPanel;
@@ -22,6 +23,7 @@ class TMenuButton;
 class TMonthGrid;
 class TNoteAlarmClock;
 class TPictureMenu;
+class TProgramTray;
 class TSpinner;
 
 class TfrmManyYear : public QWidget {
@@ -66,7 +68,7 @@ public:
     QAction* N10 = nullptr;
     QAction* N11 = nullptr;
 
-    QSystemTrayIcon* RzTrayIcon1 = nullptr;
+    TProgramTray* RzTrayIcon1 = nullptr;
 
     // Checks today's reminders once a second, from creation to the end.
     TNoteAlarmClock* tNoteAlarm = nullptr;
@@ -92,6 +94,11 @@ public:
     // Lays one month (a supported year, month 1..12) into the grid and sets the year name
     // and zodiac picture of the day panel.
     void FillMonth(int Year, int Month);
+
+    // The day in the grid's selected cell, Day 0 when that cell holds no day.
+    TGridDay SelectedDay() const;
+    // Shows the month of Day and selects its cell.
+    void SelectDay(const TGridDay& Day);
 
     // True when the weather window exists and is visible (defined with the weather commands).
     bool WeatherShown() const;
@@ -125,7 +132,9 @@ private:
     void CreateMenu();
     void CreateTrayIcon();
     void advDaysDrawCell(int ACol, int ARow);
-    void RzTrayIcon1Activated(int Reason);
+    // N9's caption tells where minimising goes: the tray, or the task list while no tray is.
+    void CaptionMinimise();
+    bool MoveSelectedDay(int Key);
     void HideToTray();
 
     int FTodayYear = 0;

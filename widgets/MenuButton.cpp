@@ -1,12 +1,13 @@
 #include "widgets/MenuButton.h"
 
+#include <QKeyEvent>
 #include <QLinearGradient>
 #include <QMenu>
 #include <QPainter>
 #include <QPainterPath>
 
 TMenuButton::TMenuButton(QWidget* Parent) : QAbstractButton(Parent) {
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::StrongFocus);
     connect(this, &QAbstractButton::clicked, this, &TMenuButton::DropDown);
 }
 
@@ -25,6 +26,20 @@ void TMenuButton::leaveEvent(QEvent* Event) {
     FHot = false;
     update();
     QAbstractButton::leaveEvent(Event);
+}
+
+void TMenuButton::keyPressEvent(QKeyEvent* Event) {
+    switch (Event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Down:
+    case Qt::Key_F4:
+        DropDown();
+        Event->accept();
+        return;
+    default:
+        QAbstractButton::keyPressEvent(Event);
+    }
 }
 
 void TMenuButton::paintEvent(QPaintEvent*) {
@@ -46,4 +61,9 @@ void TMenuButton::paintEvent(QPaintEvent*) {
     Arrow.lineTo(Centre.x(), Centre.y() + 2);
     Arrow.closeSubpath();
     Painter.fillPath(Arrow, QColor(0x3B, 0x4A, 0x5C));
+    if (hasFocus()) {
+        Painter.setPen(QPen(QColor(0x3B, 0x4A, 0x5C), 1.0, Qt::DotLine));
+        Painter.setBrush(Qt::NoBrush);
+        Painter.drawRoundedRect(Face, 2, 2);
+    }
 }

@@ -1,5 +1,8 @@
 #include "widgets/MonthGrid.h"
 
+#include "widgets/AccessibleControls.h"
+
+#include <QAccessible>
 #include <QHelpEvent>
 #include <QKeyEvent>
 #include <QLinearGradient>
@@ -32,6 +35,7 @@ TMonthGrid::TMonthGrid(int ColCount, int RowCount, int FixedRows, QWidget* Paren
       FCells(static_cast<std::size_t>(ColCount * RowCount)), FSelRow(FixedRows) {
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    InstallControlAccessibility();
 }
 
 void TMonthGrid::SetColWidth(int Col, int Width) {
@@ -89,6 +93,31 @@ bool TMonthGrid::CellAt(const QPoint& At, int& Col, int& Row) const {
 void TMonthGrid::SetSelected(int Col, int Row) {
     FSelCol = std::clamp(Col, 0, FColCount - 1);
     FSelRow = std::clamp(Row, FFixedRows, FRowCount - 1);
+    update();
+    if (hasFocus())
+        AnnounceSelected();
+}
+
+QString TMonthGrid::CellName(int Col, int Row) const {
+    if (FOnName)
+        return FOnName(Col, Row);
+    return Cell(Col, Row).split(QChar(u'\r'), Qt::SkipEmptyParts).join(QChar(u' '));
+}
+
+void TMonthGrid::AnnounceSelected() {
+    QAccessibleEvent Focus(this, QAccessible::Focus);
+    Focus.setChild(Index(FSelCol, FSelRow));
+    QAccessible::updateAccessibility(&Focus);
+}
+
+void TMonthGrid::focusInEvent(QFocusEvent* Event) {
+    QWidget::focusInEvent(Event);
+    update();
+    AnnounceSelected();
+}
+
+void TMonthGrid::focusOutEvent(QFocusEvent* Event) {
+    QWidget::focusOutEvent(Event);
     update();
 }
 
@@ -201,6 +230,12 @@ void TMonthGrid::paintEvent(QPaintEvent*) {
             DrawCellMark(Painter, Area, Cell);
         }
     }
+    if (hasFocus()) {
+        // The focus mark: a dotted frame inside the selected cell, over a today mark too.
+        Painter.setPen(QPen(Text, 1, Qt::DotLine));
+        Painter.setBrush(Qt::NoBrush);
+        Painter.drawRect(CellRect(FSelCol, FSelRow).adjusted(2, 2, -3, -3));
+    }
 }
 
 void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
@@ -212,6 +247,10 @@ void TMonthGrid::mousePressEvent(QMouseEvent* Event) {
 }
 
 void TMonthGrid::keyPressEvent(QKeyEvent* Event) {
+    if (FOnKey && FOnKey(Event->key())) {
+        Event->accept();
+        return;
+    }
     switch (Event->key()) {
     case Qt::Key_Left:
         SetSelected(FSelCol - 1, FSelRow);

@@ -6,7 +6,9 @@
 // by carriage returns and centred horizontally. Before each cell is drawn the draw-cell
 // handler is called with the cell, so it can still change the cell's colour. A cell can
 // carry a small mark of one character in its top right corner, and the tooltip handler
-// gives the text shown when the pointer rests on a cell.
+// gives the text shown when the pointer rests on a cell. For screen readers the grid is a table
+// under its header row; the name handler names each cell, and the focus follows the selected
+// cell.
 
 #include "widgets/WindowLook.h"
 
@@ -27,6 +29,11 @@ public:
     using DrawCellHandler = std::function<void(int Col, int Row, const QRect& Area)>;
     // An empty text shows no tooltip.
     using ToolTipHandler = std::function<QString(int Col, int Row)>;
+    // Given the navigation keys (arrows, Page Up, Page Down, Home) before the grid moves the
+    // selection by itself within its cells; true when the handler took the key.
+    using KeyHandler = std::function<bool(int Key)>;
+    // The name a screen reader gives a cell; empty for none.
+    using NameHandler = std::function<QString(int Col, int Row)>;
 
     TMonthGrid(int ColCount, int RowCount, int FixedRows, QWidget* Parent = nullptr);
 
@@ -67,6 +74,10 @@ public:
     void SetCellFont(const QFont& Font) { FCellFont = Font; }
     void SetDrawCellHandler(DrawCellHandler Handler) { FOnDrawCell = std::move(Handler); }
     void SetToolTipHandler(ToolTipHandler Handler) { FOnToolTip = std::move(Handler); }
+    void SetKeyHandler(KeyHandler Handler) { FOnKey = std::move(Handler); }
+    void SetNameHandler(NameHandler Handler) { FOnName = std::move(Handler); }
+    // The cell's name by the name handler, or else its lines joined by blanks.
+    QString CellName(int Col, int Row) const;
     // The cell under a point of the grid; false for a fixed row or outside every cell.
     bool CellAt(const QPoint& At, int& Col, int& Row) const;
 
@@ -75,6 +86,8 @@ protected:
     void paintEvent(QPaintEvent* Event) override;
     void mousePressEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
+    void focusInEvent(QFocusEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     struct TCell {
@@ -86,6 +99,8 @@ private:
     int Index(int Col, int Row) const { return Row * FColCount + Col; }
     void DrawCellText(QPainter& Painter, const QRect& Area, const QString& Text) const;
     void DrawCellMark(QPainter& Painter, const QRect& Area, const TCell& Cell) const;
+    // Tells a screen reader that the selected cell has the focus.
+    void AnnounceSelected();
 
     int FColCount;
     int FRowCount;
@@ -104,4 +119,6 @@ private:
     QFont FCellFont;
     DrawCellHandler FOnDrawCell;
     ToolTipHandler FOnToolTip;
+    KeyHandler FOnKey;
+    NameHandler FOnName;
 };

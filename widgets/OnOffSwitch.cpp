@@ -4,6 +4,14 @@
 #include <QPainter>
 #include <QPainterPath>
 
+namespace {
+
+// Deep enough that the white state text reads at 4.5:1 or more on every part of the track.
+constexpr QColor OnTrack{0x21, 0x7A, 0x36};
+constexpr QColor OffTrack{0x5B, 0x66, 0x70};
+
+} // namespace
+
 TOnOffSwitch::TOnOffSwitch(QWidget* Parent) : QAbstractButton(Parent) {
     setCheckable(true);
     setChecked(true);
@@ -12,7 +20,11 @@ TOnOffSwitch::TOnOffSwitch(QWidget* Parent) : QAbstractButton(Parent) {
 }
 
 QString TOnOffSwitch::StateText() const {
-    return IsOn() ? QStringLiteral("On") : QStringLiteral("Off");
+    return IsOn() ? QStringLiteral("开") : QStringLiteral("关");
+}
+
+QColor TOnOffSwitch::TrackColor() const {
+    return IsOn() ? OnTrack : OffTrack;
 }
 
 void TOnOffSwitch::paintEvent(QPaintEvent*) {
@@ -21,10 +33,10 @@ void TOnOffSwitch::paintEvent(QPaintEvent*) {
     const QRectF Track = QRectF(rect()).adjusted(1.5, 3.5, -1.5, -3.5);
     const qreal Radius = Track.height() / 2;
 
-    const QColor Base = IsOn() ? QColor(0x3C, 0xA5, 0x3C) : QColor(0x9A, 0xA3, 0xAB);
+    const QColor Base = TrackColor();
     QLinearGradient Fill(Track.topLeft(), Track.bottomLeft());
-    Fill.setColorAt(0.0, Base.darker(115));
-    Fill.setColorAt(1.0, Base.lighter(115));
+    Fill.setColorAt(0.0, Base.darker(108));
+    Fill.setColorAt(1.0, Base.lighter(108));
     QPainterPath Body;
     Body.addRoundedRect(Track, Radius, Radius);
     Painter.fillPath(Body, Fill);

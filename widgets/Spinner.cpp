@@ -1,6 +1,9 @@
 #include "widgets/Spinner.h"
 
+#include "widgets/AccessibleControls.h"
 #include "widgets/WindowLook.h"
+
+#include <QAccessible>
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,6 +21,7 @@ constexpr int ButtonWidth = 15;
 
 TSpinner::TSpinner(QWidget* Parent) : QWidget(Parent) {
     setFocusPolicy(Qt::StrongFocus);
+    InstallControlAccessibility();
     connect(&FRepeat, &QTimer::timeout, this, &TSpinner::RepeatStep);
 }
 
@@ -33,6 +37,8 @@ void TSpinner::SetValue(int Value) {
         return;
     FValue = Clamped;
     update();
+    QAccessibleValueChangeEvent Changed(this, FValue);
+    QAccessible::updateAccessibility(&Changed);
     emit Change();
 }
 
@@ -85,7 +91,7 @@ void TSpinner::paintEvent(QPaintEvent*) {
     Painter.drawLine(Field.left(), height() - 1, Field.right(), height() - 1);
     Painter.setPen(palette().color(QPalette::WindowText));
     Painter.setFont(font());
-    Painter.drawText(Field, Qt::AlignCenter, QString::number(FValue));
+    Painter.drawText(Field, Qt::AlignCenter, FTyped.isEmpty() ? QString::number(FValue) : FTyped);
     if (hasFocus()) {
         Painter.setPen(QPen(PanelFrame, 1, Qt::DotLine));
         Painter.drawRect(Field.adjusted(1, 2, -2, -3));
@@ -117,7 +123,56 @@ void TSpinner::mouseReleaseEvent(QMouseEvent* Event) {
     update();
 }
 
+bool TSpinner::TypeKey(const QKeyEvent* Event) {
+    const QString Text = Event->text();
+    if (Text.size() == 1 && Text[0].isDigit() && Text[0].unicode() < 128) {
+        FTyped += Text;
+        // Once another digit could only overshoot the range, the number is complete.
+        if (FTyped.toInt() * 10 > FMax)
+            TakeTyped();
+        update();
+        return true;
+    }
+    if (FTyped.isEmpty())
+        return false;
+    switch (Event->key()) {
+    case Qt::Key_Backspace:
+        FTyped.chop(1);
+        break;
+    case Qt::Key_Escape:
+        FTyped.clear();
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        TakeTyped();
+        break;
+    default:
+        return false;
+    }
+    update();
+    return true;
+}
+
+void TSpinner::TakeTyped() {
+    const QString Typed = FTyped;
+    FTyped.clear();
+    update();
+    if (!Typed.isEmpty())
+        SetValue(Typed.toInt());
+}
+
+void TSpinner::focusOutEvent(QFocusEvent* Event) {
+    TakeTyped();
+    QWidget::focusOutEvent(Event);
+}
+
 void TSpinner::keyPressEvent(QKeyEvent* Event) {
+    if (TypeKey(Event)) {
+        Event->accept();
+        return;
+    }
+    // A step starts from the value, not from digits half typed.
+    FTyped.clear();
     const bool Keypad = Event->modifiers().testFlag(Qt::KeypadModifier);
     switch (Event->key()) {
     case Qt::Key_Up:

@@ -3,8 +3,11 @@
 // A number spinner: the value between a minus button on the left and a plus button on the
 // right. A held button steps once, again after 400 ms and then every 100 ms. Keys: up and
 // right +1, down and left -1, keypad plus and minus +1 and -1, Page Up and Page Down +10
-// and -10. The wheel steps by 1, by 10 while Ctrl is held. The value never leaves its
-// range; Change is emitted once for every real change and never for a step against a limit.
+// and -10. The wheel steps by 1, by 10 while Ctrl is held. Digits typed replace the value
+// shown; the number typed is taken (within the range) by Enter, by leaving the spinner, or as
+// soon as no further digit could keep it in the range; Backspace takes back a digit and
+// Escape the whole entry. The value never leaves its range; Change is emitted once for every
+// real change and never for a step against a limit.
 
 #include <QPixmap>
 #include <QTimer>
@@ -32,6 +35,9 @@ public:
     // The pictures of the two buttons.
     void SetGlyphs(const QPixmap& Minus, const QPixmap& Plus);
 
+    // The digits typed and not yet taken; empty while none are.
+    QString Typed() const { return FTyped; }
+
 signals:
     void Change();
 
@@ -41,11 +47,15 @@ protected:
     void mouseReleaseEvent(QMouseEvent* Event) override;
     void keyPressEvent(QKeyEvent* Event) override;
     void wheelEvent(QWheelEvent* Event) override;
+    void focusOutEvent(QFocusEvent* Event) override;
 
 private:
     QRect MinusRect() const;
     QRect PlusRect() const;
     void RepeatStep();
+    // Takes a typed digit; false for any other key.
+    bool TypeKey(const QKeyEvent* Event);
+    void TakeTyped();
 
     int FMin = 0;
     int FMax = 100;
@@ -54,4 +64,5 @@ private:
     QTimer FRepeat;
     QPixmap FMinusGlyph;
     QPixmap FPlusGlyph;
+    QString FTyped;
 };

@@ -44,4 +44,9 @@ void TTrackBar::paintEvent(QPaintEvent*) {
     Painter.setPen(QPen(QColor(0x3C, 0x7F, 0xB1), 1.0));
     Painter.setBrush(Fill);
     Painter.drawRoundedRect(Thumb, 2, 2);
+    if (hasFocus()) {
+        Painter.setPen(QPen(QColor(0x3C, 0x7F, 0xB1), 1.0, Qt::DotLine));
+        Painter.setBrush(Qt::NoBrush);
+        Painter.drawRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5));
+    }
 }

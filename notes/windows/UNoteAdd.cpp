@@ -79,10 +79,12 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     Label1 = Caption(W7Panel1, QStringLiteral("标题"), QRect(16, 24, 33, 13));
     ceTitle = new QLineEdit(W7Panel1);
     ceTitle->setGeometry(59, 16, 202, 24);
+    ceTitle->setAccessibleName(QStringLiteral("标题"));
 
     Label2 = Caption(W7Panel1, QStringLiteral("时间"), QRect(16, 56, 33, 13));
     ccTime = new QComboBox(W7Panel1);
     ccTime->setGeometry(59, 52, 146, 24);
+    ccTime->setAccessibleName(QStringLiteral("时间"));
     ccTime->setEditable(true);
     ccTime->setInsertPolicy(QComboBox::NoInsert);
     ccTime->setMaxVisibleItems(24);
@@ -93,15 +95,18 @@ TfrmNoteAdd::TfrmNoteAdd(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     Label3 = Caption(W7Panel1, QStringLiteral("内容"), QRect(16, 88, 33, 13));
     cmContent = new QPlainTextEdit(W7Panel1);
     cmContent->setGeometry(59, 88, 202, 121);
+    cmContent->setAccessibleName(QStringLiteral("内容"));
 
     Image1 = new TArrowPicture(W7Panel1);
     Image1->setGeometry(261, 96, 14, 16);
+    Image1->setAccessibleName(QStringLiteral("添加到列表"));
     connect(Image1, &QAbstractButton::clicked, this, &TfrmNoteAdd::Image1Click);
 
     Bevel2 = Bevel(W7Panel1, QFrame::VLine, QRect(275, 12, 2, 201));
 
     alvNotes = NotesReportList(W7Panel1, 80, 200);
     alvNotes->setGeometry(280, 16, 261, 193);
+    alvNotes->setAccessibleName(QStringLiteral("便签列表"));
     connect(alvNotes, &QTreeWidget::itemSelectionChanged, this, &TfrmNoteAdd::alvNotesSelectItem);
 
     PopupMenu1 = new QMenu(this);

@@ -23,6 +23,7 @@ TfrmNoteHis::TfrmNoteHis(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
     W7Panel1 = SetUpDialog(this, QStringLiteral("便签历史记录"), QSize(512, 377));
 
     alvNotes = NotesReportList(W7Panel1, 120, 236);
+    alvNotes->setAccessibleName(QStringLiteral("便签历史记录"));
     alvNotes->setGeometry(8, 16, 497, 308);
     alvNotes->setEditTriggers(QAbstractItemView::NoEditTriggers);
 

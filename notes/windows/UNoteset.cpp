@@ -32,10 +32,12 @@ TfrmNoteSet::TfrmNoteSet(QWidget* Parent) : TSecondaryDialog(Parent, DialogFlags
 
     assAlarm = new TOnOffSwitch(AdvGroupBox2);
     assAlarm->setGeometry(8, 24, 81, 30);
+    assAlarm->setAccessibleName(QStringLiteral("闹钟提醒"));
 
     AdvTrackBar1 = new TTrackBar(1, 10, AdvGroupBox2);
     AdvTrackBar1->setGeometry(99, 24, 105, 26);
     AdvTrackBar1->setValue(1);
+    AdvTrackBar1->setAccessibleName(QStringLiteral("便签透明度"));
     connect(AdvTrackBar1, &QSlider::valueChanged, this, &TfrmNoteSet::AdvTrackBar1Change);
 
     grpSessionStart = new TRoundedGroupBox(QStringLiteral("登录时启动"), W7Panel1);

@@ -13,7 +13,7 @@ import sys
 import threading
 import time
 
-from Xlib import Xatom
+from Xlib import X, Xatom
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 from notifications import Notifications  # noqa: E402
@@ -34,6 +34,7 @@ MENU_BUTTON = (207, 13)
 YEAR_SPINNER = (56, 16)
 PANEL_SURFACE = (20, 160)
 YEAR_NAME_AND_ZODIAC = (60, 188, 102, 120)
+GRID = (221, 0, 410, 330)
 
 # Places in the note settings window.
 SESSION_SWITCH = (263, 57)
@@ -106,6 +107,33 @@ def restore_from_tray(s, program):
     x, y = centre(s, icon)
     s.click(x, y, times=2)
     return wait_for(lambda: s.window_named(MAIN_TITLE), "the main window to come back")
+
+
+def choose_by_keys(s, program, command):
+    """Opens the menu with Shift+F10 and walks to the command with the arrow keys."""
+    s.keys("shift+F10")
+    wait_for(lambda: s.popups(program), "the menu from Shift+F10")
+    choose(s, program, command)
+
+
+def iconic(s, window):
+    prop = window.get_full_property(s.atom("WM_STATE"), X.AnyPropertyType)
+    return prop is not None and prop.value[0] == 3
+
+
+def grid_pixels(s, main):
+    left, top, _, _ = s.geometry(main)
+    return s.pixels(left + GRID[0], top + GRID[1], GRID[2], GRID[3])
+
+
+def settled(read):
+    """A reading of the screen that stays the same twice running: drawing has finished."""
+    seen = []
+
+    def still():
+        seen.append(read())
+        return len(seen) > 1 and seen[-2] == seen[-1] and seen[-1]
+    return still
 
 
 # --- scenarios --------------------------------------------------------------------------
@@ -325,6 +353,216 @@ def reminder_at_two(s, program_file, _):
     assert s.window_named(POPUP_TITLE) and program.poll() is None
 
 
+def keys_menu_grid_and_year(s, program_file, _):
+    """Everything here by keys alone: the menu, the days of the grid, a year typed."""
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    wait_for(lambda: active_window(s) == main.id, "the main window to have the focus")
+    s.move_pointer(0, SCREEN_HEIGHT - 1)
+
+    choose_by_keys(s, program, HIDE_OR_SHOW_GRID)
+    wait_for(lambda: s.geometry(main)[2] == 221, "the grid to be hidden")
+    choose_by_keys(s, program, HIDE_OR_SHOW_GRID)
+    wait_for(lambda: s.geometry(main)[2] == 631, "the grid to come back")
+
+    # Year, month, the menu button, then the grid.
+    s.keys("Tab", "Tab", "Tab")
+    this_month = wait_for(settled(lambda: grid_pixels(s, main)), "the grid with its focus mark")
+    s.keys(*["Down"] * 6)
+    wait_for(lambda: grid_pixels(s, main) != this_month, "a month on in the grid")
+    s.keys(*["Up"] * 6)
+    wait_for(lambda: grid_pixels(s, main) == this_month, "the month of today again")
+
+    left, top, _, _ = s.geometry(main)
+    x, y, w, h = YEAR_NAME_AND_ZODIAC
+
+    def year_name():
+        return s.pixels(left + x, top + y, w, h)
+
+    this_year = wait_for(settled(year_name), "the year's name and animal")
+    s.keys("Tab")  # from the grid round to the year
+    s.type_text("2030")
+    wait_for(lambda: year_name() != this_year, "the name and animal of the year typed")
+    s.type_text(time.strftime("%Y"))
+    wait_for(lambda: year_name() == this_year, "this year's name and animal again")
+
+
+def minimise_without_tray_then_with_a_tray(s, program_file, _):
+    """No tray host: the window is minimised, not hidden, and comes back from the window
+    manager; once a tray appears, minimising goes to the tray."""
+    program = s.start_calendar(program_file)
+    main = s.main_window(program)
+    wait_for(lambda: active_window(s) == main.id, "the main window to have the focus")
+    choose_by_keys(s, program, MINIMISE_TO_TRAY)
+    wait_for(lambda: iconic(s, main), "the calendar to be minimised")
+    assert managed(s, MAIN_TITLE), "the minimised calendar left the window list"
+    s.activate(main)
+    wait_for(lambda: s.window_named(MAIN_TITLE) and active_window(s) == main.id,
+             "the calendar back from the window list")
+
+    s.start_tray()
+    wait_for(lambda: s.tray_icon(program), "the icon in the tray that came later")
+    minimise_to_tray_by_menu(s, program, main)
+    restore_from_tray(s, program)
+
+
+def status_notifier_tray(s, program_file, _):
+    """A desktop whose tray is a StatusNotifierItem host: the watcher comes after the
+    calendar, a click on the item brings the hidden calendar back, and a restarted watcher
+    gets the item again."""
+    import dbus
+
+    address = s.start_session_bus()
+    program = s.start_calendar(program_file, {"DBUS_SESSION_BUS_ADDRESS": address})
+    main = s.main_window(program)
+    item = "org.kde.StatusNotifierItem-%d-1" % program.pid
+
+    watcher, log = s.start_sni_watcher(address)
+    wait_for(lambda: "registered " + item in s.read_log(log), "the item in the late watcher")
+    wait_for(lambda: "asked IsStatusNotifierHostRegistered" in s.read_log(log),
+             "the calendar to ask for the host")
+
+    bus = dbus.bus.BusConnection(address)
+    properties = bus.get_object(item, "/StatusNotifierItem")
+    tooltip = properties.Get("org.kde.StatusNotifierItem", "ToolTip",
+                             dbus_interface="org.freedesktop.DBus.Properties")
+    today = time.localtime()
+    expected = "%d年%d月%d日" % (today.tm_year, today.tm_mon, today.tm_mday)
+    assert str(tooltip[3]).startswith(expected), tooltip
+    assert properties.Get("org.kde.StatusNotifierItem", "Status",
+                          dbus_interface="org.freedesktop.DBus.Properties") == "Active"
+
+    minimise_by_menu = lambda: (open_menu_from_button(s, program, main),  # noqa: E731
+                                choose(s, program, MINIMISE_TO_TRAY))
+    minimise_by_menu()
+    wait_for(lambda: not s.window_named(MAIN_TITLE) and not managed(s, MAIN_TITLE),
+             "the calendar to go to the tray")
+    properties.Activate(0, 0, dbus_interface="org.kde.StatusNotifierItem")
+    wait_for(lambda: s.window_named(MAIN_TITLE), "the calendar back from the item's click")
+
+    s.stop(watcher)
+    _, log = s.start_sni_watcher(address)
+    wait_for(lambda: "registered " + item in s.read_log(log), "the item in the new watcher")
+    assert program.poll() is None
+
+
+class Accessibility:
+    """The calendar as a screen reader reads it: the accessibility bus of a session bus, the
+    program's tree of accessible objects and the focus changes it announces."""
+    ATSPI = "org.a11y.atspi."
+
+    def __init__(self, s, session_bus):
+        import dbus
+        self.dbus = dbus
+        session = dbus.bus.BusConnection(session_bus)
+        launcher = session.get_object("org.a11y.Bus", "/org/a11y/bus")
+        self.address = str(launcher.GetAddress(dbus_interface="org.a11y.Bus"))
+        self.bus = dbus.bus.BusConnection(self.address)
+        # A listener known to the registry, or the program announces nothing.
+        registry = self.bus.get_object(self.ATSPI + "Registry", "/org/a11y/atspi/registry")
+        registry.RegisterEvent("object:state-changed:focused", dbus.Array([], signature="s"),
+                               "", dbus_interface=self.ATSPI + "Registry")
+        self.events = os.path.join(s.root_dir, "focus-events.log")
+        s._spawn("focus-events", ["dbus-monitor", "--address", self.address,
+                                  "type='signal',interface='org.a11y.atspi.Event.Object',"
+                                  "member='StateChanged'"])
+
+    def call(self, ref, interface, method, *args):
+        target = self.bus.get_object(ref[0], ref[1], introspect=False)
+        return getattr(target, method)(*args, dbus_interface=self.ATSPI + interface)
+
+    def prop(self, ref, interface, name):
+        target = self.bus.get_object(ref[0], ref[1], introspect=False)
+        return target.Get(self.ATSPI + interface, name,
+                          dbus_interface="org.freedesktop.DBus.Properties")
+
+    def name(self, ref):
+        return str(self.prop(ref, "Accessible", "Name"))
+
+    def role(self, ref):
+        return str(self.call(ref, "Accessible", "GetRoleName"))
+
+    def children(self, ref):
+        return [(str(b), str(p)) for b, p in self.call(ref, "Accessible", "GetChildren")]
+
+    def application(self, pid):
+        root = (self.ATSPI + "Registry", "/org/a11y/atspi/accessible/root")
+        daemon = self.bus.get_object("org.freedesktop.DBus", "/org/freedesktop/DBus")
+        for app in self.children(root):
+            if daemon.GetConnectionUnixProcessID(app[0], dbus_interface="org.freedesktop.DBus") \
+                    == pid:
+                return app
+        return None
+
+    def find(self, ref, role, name=None, depth=12):
+        """The objects of a role (and name) under ref, depth first."""
+        found = []
+        if self.role(ref) == role and (name is None or self.name(ref) == name):
+            found.append(ref)
+        if depth > 0:
+            for child in self.children(ref):
+                found += self.find(child, role, name, depth - 1)
+        return found
+
+    def focused_names(self):
+        """The names of the objects that announced the focus, in order."""
+        names = []
+        with open(self.events, errors="replace") as log:
+            lines = log.read().split("\n")
+        for i, line in enumerate(lines):
+            if "member=StateChanged" not in line:
+                continue
+            sender = line.split("sender=")[1].split(" ")[0]
+            path = line.split("path=")[1].split(";")[0]
+            body = " ".join(lines[i + 1:i + 4])
+            if '"focused"' in body and "int32 1" in body.split('"focused"')[1][:30]:
+                names.append(self.name((sender, path)))
+        return names
+
+
+def screen_reader(s, program_file, _):
+    """Over AT-SPI the grid is a table of the week with named days, moving the selection
+    announces the next day, and the note editor's controls have names."""
+    address = s.start_session_bus()
+    reader = Accessibility(s, address)
+    clock = FakedClock(s)
+    clock.set("2024-02-10 10:00:00")
+    program = s.start_calendar(program_file, dict(
+        clock.env, DBUS_SESSION_BUS_ADDRESS=address, QT_LINUX_ACCESSIBILITY_ALWAYS_ON="1"))
+    main = s.main_window(program)
+    app = wait_for(lambda: reader.application(program.pid), "the calendar on the AT-SPI bus")
+
+    grid = reader.find(app, "table")
+    assert len(grid) == 1, grid
+    grid = grid[0]
+    assert reader.prop(grid, "Table", "NColumns") == 7
+    header = reader.call(grid, "Table", "GetColumnHeader", 6)
+    assert reader.name(header) == "星期六", reader.name(header)
+    # February 2024 begins on a Thursday: the 10th is the last cell of the second week.
+    cell = reader.call(grid, "Table", "GetAccessibleAt", 1, 6)
+    name = reader.name(cell)
+    assert name.startswith("2024年2月10日 星期六") and all(
+        word in name for word in ("正月初一", "春节", "休")), name
+    spinners = [reader.name(r) for r in reader.find(app, "spin box")]
+    assert sorted(spinners) == ["年份", "月份"], spinners
+    assert reader.find(app, "push button", "命令菜单")
+
+    wait_for(lambda: active_window(s) == main.id, "the main window to have the focus")
+    s.keys("Tab", "Tab", "Tab")
+    wait_for(lambda: any(n.startswith("2024年2月10日") for n in reader.focused_names()),
+             "the grid's focus on today's cell")
+    s.keys("Right")
+    wait_for(lambda: reader.focused_names()[-1].startswith("2024年2月11日 星期日 农历正月初二"),
+             "the focus change naming the next day")
+
+    choose_by_keys(s, program, NOTE_EDITOR)
+    wait_for(lambda: s.window_named("便签维护"), "the note editor")
+    editor = wait_for(lambda: reader.find(app, "dialog", "便签维护"), "the editor's dialog")[0]
+    named = {reader.name(r) for role in ("text", "combo box", "push button", "check box",
+                                         "tree", "list", "table")
+             for r in reader.find(editor, role)}
+    for control in ("标题", "时间", "提醒", "内容", "确   定", "退   出"):
+        assert control in named, (control, named)
 def missed_reminder_and_snooze(s, program_file, _):
     """Off over 14:00: the next start sends the missed reminder once and its popup lists it;
     a later start sends nothing; the notification's snooze brings it again ten minutes on,
@@ -502,6 +740,11 @@ SCENARIOS = {
     "tray_host_later_and_restarted": (tray_host_later_and_restarted, {"tray": False}),
     "second_start": (second_start, {}),
     "reminder_at_two": (reminder_at_two, {}),
+    "keys_menu_grid_and_year": (keys_menu_grid_and_year, {}),
+    "minimise_without_tray_then_with_a_tray": (minimise_without_tray_then_with_a_tray,
+                                               {"tray": False}),
+    "status_notifier_tray": (status_notifier_tray, {"tray": False}),
+    "screen_reader": (screen_reader, {}),
     "missed_reminder_and_snooze": (missed_reminder_and_snooze, {}),
     "session_start_switch": (session_start_switch, {}),
     "weather_online": (weather_online, {}),

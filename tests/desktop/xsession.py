@@ -12,6 +12,7 @@ import shutil
 import signal
 import socket
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -164,6 +165,30 @@ class Session:
         self.stop(self.tray_host)
         wait_for(lambda: not self.tray_owner(), "the tray host to go")
         self.tray_host = None
+
+    def start_session_bus(self):
+        """A private session bus of the session's own; returns its address."""
+        path = os.path.join(self.root_dir, "session-bus")
+        self._spawn("dbus-daemon", ["dbus-daemon", "--session", "--nofork", "--nopidfile",
+                                    "--address=unix:path=" + path])
+        wait_for(lambda: os.path.exists(path), "the session bus")
+        return "unix:path=" + path
+
+    def start_sni_watcher(self, bus_address):
+        """The tray of a StatusNotifierItem desktop on that bus; it logs what items do."""
+        name = "sni-watcher-%d" % len(self.processes)
+        script = os.path.join(os.path.dirname(os.path.abspath(__file__)), "sni_watcher.py")
+        process = self._spawn(name, [sys.executable, script, bus_address])
+        log = os.path.join(self.root_dir, name + ".log")
+        wait_for(lambda: "watching" in self.read_log(log), "the StatusNotifierWatcher")
+        return process, log
+
+    def read_log(self, path):
+        try:
+            with open(path, errors="replace") as log:
+                return log.read()
+        except OSError:
+            return ""
 
     def stop(self, process, sig=signal.SIGTERM):
         if process.poll() is None:
@@ -406,6 +431,23 @@ class Session:
         keycode = self.d.keysym_to_keycode(XK.string_to_keysym(name))
         xtest.fake_input(self.d, X.KeyPress, keycode)
         xtest.fake_input(self.d, X.KeyRelease, keycode)
+        self.d.sync()
+
+    def keys(self, *chords):
+        """Types key chords such as "shift+F10" or "Menu", as a keyboard user does."""
+        subprocess.run(["xdotool", "key", "--clearmodifiers", "--delay", "60"] + list(chords),
+                       env=self.env, check=True)
+
+    def type_text(self, text):
+        subprocess.run(["xdotool", "type", "--delay", "60", text], env=self.env, check=True)
+
+    def activate(self, window):
+        """Asks the window manager to bring a window to the front, as a task list does."""
+        message = event.ClientMessage(
+            window=window, client_type=self.atom("_NET_ACTIVE_WINDOW"),
+            data=(32, [2, X.CurrentTime, 0, 0, 0]))
+        self.root.send_event(message, event_mask=X.SubstructureRedirectMask
+                             | X.SubstructureNotifyMask)
         self.d.sync()
 
     def close_window(self, window):

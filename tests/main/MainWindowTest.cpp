@@ -1,16 +1,21 @@
+#include "calendar/DayDetails.h"
 #include "calendar/UCalendar.h"
 #include "common/KeyedPicture.h"
 #include "common/WindowReferences.h"
+#include "main/ProgramTray.h"
 #include "main/UMain.h"
 #include "notes/UNoteSettings.h"
 #include "platform/Clock.h"
 #include "platform/DataFolder.h"
+#include "platform/dbus/StatusNotifierItem.h"
 #include "widgets/GradientDigitLabel.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/MenuButton.h"
 #include "widgets/MonthGrid.h"
 #include "widgets/PictureMenu.h"
 #include "widgets/Spinner.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QFile>
 #include <QLabel>
@@ -320,7 +325,10 @@ TEST_F(MainWindowTest, AClockOutsideTheTablesShowsTheNearestYear) {
 TEST_F(MainWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable) {
     TfrmManyYear& Form = CreateRunning();
     Form.show();
-    ASSERT_FALSE(QSystemTrayIcon::isSystemTrayAvailable());
+    ASSERT_FALSE(Form.RzTrayIcon1->Shown());
+    // The caption tells where the window goes before the item is chosen.
+    emit Form.AdvPopupMenu1->aboutToShow();
+    EXPECT_EQ(Form.N9->text(), QStringLiteral("最小化（没有托盘）"));
     Form.N9->trigger();
     EXPECT_TRUE(Form.isVisible());
     EXPECT_TRUE(Form.windowState().testFlag(Qt::WindowMinimized));
@@ -330,13 +338,135 @@ TEST_F(MainWindowTest, WithoutATrayMinimisingKeepsTheWindowReachable) {
 
 TEST_F(MainWindowTest, TrayIconRestoresOnDoubleClickAndOpensTheMenuOnRightClick) {
     TfrmManyYear& Form = CreateRunning();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form.RzTrayIcon1->XEmbedIcon() != nullptr; }));
+    QSystemTrayIcon* Icon = Form.RzTrayIcon1->XEmbedIcon();
     Form.showMinimized();
-    emit Form.RzTrayIcon1->activated(QSystemTrayIcon::DoubleClick);
+    // A single click on the XEmbed icon does nothing, as it always did.
+    emit Icon->activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(Form.windowState().testFlag(Qt::WindowMinimized));
+    emit Icon->activated(QSystemTrayIcon::DoubleClick);
     EXPECT_TRUE(Form.isVisible());
     EXPECT_FALSE(Form.windowState().testFlag(Qt::WindowMinimized));
-    emit Form.RzTrayIcon1->activated(QSystemTrayIcon::Context);
+    emit Icon->activated(QSystemTrayIcon::Context);
     EXPECT_TRUE(Form.AdvPopupMenu1->isVisible());
     Form.AdvPopupMenu1->hide();
+}
+
+TEST_F(MainWindowTest, AStatusNotifierHostsClickRestoresAndItsMenuRequestOpensTheMenu) {
+    TfrmManyYear& Form = CreateRunning();
+    Form.show();
+    Form.N9->trigger();
+    emit Form.RzTrayIcon1->Item()->Activated(10, 10);
+    EXPECT_TRUE(Form.isVisible());
+    EXPECT_FALSE(Form.windowState().testFlag(Qt::WindowMinimized));
+    emit Form.RzTrayIcon1->Item()->ContextMenuRequested(40, 50);
+    EXPECT_TRUE(Form.AdvPopupMenu1->isVisible());
+    Form.AdvPopupMenu1->hide();
+}
+
+TEST_F(MainWindowTest, TheTraysToolTipNamesToday) {
+    SetToday(2024, 2, 10);
+    const TfrmManyYear& Form = Create();
+    EXPECT_EQ(Form.RzTrayIcon1->ToolTip(), QStringLiteral("2024年2月10日 星期六 农历正月初一"));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return Form.RzTrayIcon1->XEmbedIcon() != nullptr; }));
+    EXPECT_EQ(Form.RzTrayIcon1->XEmbedIcon()->toolTip(), Form.RzTrayIcon1->ToolTip());
+}
+
+TEST_F(MainWindowTest, KeysMoveTheSelectedDayAcrossMonthsAndHomeGoesToToday) {
+    TfrmManyYear& Form = CreateRunning();
+    Form.show();
+    Form.advDays->setFocus();
+    ASSERT_EQ(Form.SelectedDay(), (TGridDay{2012, 10, 8}));
+    struct {
+        Qt::Key Key;
+        TGridDay Selected;
+    } const Steps[] = {
+        {Qt::Key_Up, {2012, 10, 1}},       {Qt::Key_Left, {2012, 9, 30}},
+        {Qt::Key_Right, {2012, 10, 1}},    {Qt::Key_PageUp, {2012, 9, 1}},
+        {Qt::Key_Up, {2012, 8, 25}},       {Qt::Key_Down, {2012, 9, 1}},
+        {Qt::Key_PageDown, {2012, 10, 1}}, {Qt::Key_Home, {2012, 10, 8}},
+    };
+    for (const auto& Step : Steps) {
+        QTest::keyClick(Form.advDays, Step.Key);
+        EXPECT_EQ(Form.SelectedDay(), Step.Selected) << Step.Key;
+        EXPECT_EQ(Form.rsYear->Value(), Step.Selected.Year);
+        EXPECT_EQ(Form.rsMonth->Value(), Step.Selected.Month);
+        const int FirstCol = GetWeekDay(Step.Selected.Year, Step.Selected.Month, 1) - 1;
+        EXPECT_EQ(Form.advDays->Cell(FirstCol, 1).left(2), "1\r");
+    }
+    EXPECT_EQ(RedCells(Form), std::vector<QPoint>{QPoint(1, 2)});
+}
+
+TEST_F(MainWindowTest, KeysStopAtTheEndsOfTheCalendarAndLeaveAnEmptyCellForTheNearestDay) {
+    SetToday(FirstSupportedYear, 1, 1);
+    TfrmManyYear& Form = CreateRunning();
+    Form.show();
+    Form.advDays->setFocus();
+    QTest::keyClick(Form.advDays, Qt::Key_Left);
+    QTest::keyClick(Form.advDays, Qt::Key_PageUp);
+    EXPECT_EQ(Form.SelectedDay(), (TGridDay{FirstSupportedYear, 1, 1}));
+    // The first day of the range is no Sunday: the cell before it holds no day, and a step
+    // from there starts at day 1.
+    Form.advDays->SetSelected(0, 1);
+    EXPECT_EQ(Form.SelectedDay().Day, 0);
+    QTest::keyClick(Form.advDays, Qt::Key_Right);
+    EXPECT_EQ(Form.SelectedDay(), (TGridDay{FirstSupportedYear, 1, 2}));
+}
+
+TEST_F(MainWindowTest, TheMenuKeyAndShiftF10OpenTheMenuFromAnyControl) {
+    TfrmManyYear& Form = CreateRunning();
+    Form.show();
+    Form.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&Form));
+    for (QWidget* Control :
+         {static_cast<QWidget*>(Form.rsYear), static_cast<QWidget*>(Form.advDays),
+          static_cast<QWidget*>(Form.RzMenuToolbarButton1)}) {
+        for (const QKeyCombination Keys :
+             {QKeyCombination(Qt::Key_Menu), QKeyCombination(Qt::ShiftModifier, Qt::Key_F10)}) {
+            Control->setFocus();
+            QTest::keyClick(Control, Keys.key(), Keys.keyboardModifiers());
+            EXPECT_TRUE(Form.AdvPopupMenu1->isVisible()) << Control->metaObject()->className();
+            Form.AdvPopupMenu1->hide();
+        }
+    }
+    Form.RzMenuToolbarButton1->setFocus();
+    QTest::keyClick(Form.RzMenuToolbarButton1, Qt::Key_Return);
+    EXPECT_TRUE(Form.AdvPopupMenu1->isVisible());
+    Form.AdvPopupMenu1->hide();
+}
+
+TEST_F(MainWindowTest, ControlsHaveChineseNamesForScreenReaders) {
+    SetToday(2024, 2, 10);
+    TfrmManyYear& Form = CreateRunning();
+    Form.show();
+    QAccessibleInterface* Year = QAccessible::queryAccessibleInterface(Form.rsYear);
+    ASSERT_NE(Year, nullptr);
+    EXPECT_EQ(Year->role(), QAccessible::SpinBox);
+    EXPECT_EQ(Year->text(QAccessible::Name), QStringLiteral("年份"));
+    EXPECT_EQ(Year->valueInterface()->currentValue().toInt(), 2024);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Form.rsMonth)->text(QAccessible::Name),
+              QStringLiteral("月份"));
+    EXPECT_EQ(
+        QAccessible::queryAccessibleInterface(Form.RzMenuToolbarButton1)->text(QAccessible::Name),
+        QStringLiteral("命令菜单"));
+
+    QAccessibleInterface* Grid = QAccessible::queryAccessibleInterface(Form.advDays);
+    ASSERT_NE(Grid, nullptr);
+    QAccessibleTableInterface* Table = Grid->tableInterface();
+    ASSERT_NE(Table, nullptr);
+    EXPECT_EQ(Table->columnCount(), 7);
+    EXPECT_EQ(Table->rowCount(), 6);
+    // February 2024 starts on a Thursday: the 10th is in week row 2, column 6.
+    QAccessibleInterface* Cell = Table->cellAt(1, 6);
+    ASSERT_NE(Cell, nullptr);
+    EXPECT_EQ(Cell->text(QAccessible::Name),
+              QStringLiteral("2024年2月10日 星期六 农历正月初一 国际气象节 春节 休"));
+    EXPECT_TRUE(Cell->state().selected);
+    const QList<QAccessibleInterface*> Header = Cell->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(Header.size(), 1);
+    EXPECT_EQ(Header[0]->text(QAccessible::Name), QStringLiteral("星期六"));
+    EXPECT_EQ(Header[0]->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(Table->cellAt(0, 0)->text(QAccessible::Name), QString());
 }
 
 } // namespace

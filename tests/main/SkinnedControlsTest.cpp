@@ -1,5 +1,7 @@
 #include "widgets/ClockLabel.h"
+#include "widgets/GlassButton.h"
 #include "widgets/GradientPanel.h"
+#include "widgets/OnOffSwitch.h"
 #include "widgets/Spinner.h"
 
 #include <QElapsedTimer>
@@ -10,7 +12,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <deque>
+#include <iostream>
 
 namespace {
 
@@ -159,6 +163,117 @@ TEST(Spinner, SettingAValueOutsideTheRangeShowsTheNearestLimit) {
     EXPECT_EQ(Spinner.Value(), 12);
     Spinner.SetValue(-4);
     EXPECT_EQ(Spinner.Value(), 1);
+}
+
+TEST(Spinner, TypedDigitsAreTakenWhenCompleteOnEnterOrWhenTheFocusLeaves) {
+    struct {
+        int Min, Max;
+        const char* Keys; // digits, 'b' Backspace, 'e' Escape, 'r' Return, 'o' focus out
+        int Expected;
+        int Changes;
+    } const Cases[] = {
+        {1901, 2050, "2030", 2030, 1},   // a fifth digit could only overshoot: taken at once
+        {1901, 2050, "203r", 1901, 1},   // 203 lies below the range: its nearest limit
+        {1901, 2050, "2b2024", 2024, 1}, // Backspace takes back the digit before it
+        {1901, 2050, "19999", 1999, 1},  // the fifth digit starts the next number
+        {1, 12, "3", 3, 1},              // no second digit could follow a 3
+        {1, 12, "11", 11, 1},
+        {1, 12, "1o", 1, 1}, // leaving the spinner takes what was typed
+        {1, 12, "1e", 5, 0}, // Escape takes it back
+    };
+    for (const auto& Case : Cases) {
+        QWidget Window;
+        TSpinner Spinner(&Window);
+        QWidget Other(&Window);
+        Other.setFocusPolicy(Qt::StrongFocus);
+        Spinner.SetRange(Case.Min, Case.Max);
+        Spinner.SetValue(Case.Min == 1 ? 5 : 2000);
+        QSignalSpy Changes(&Spinner, &TSpinner::Change);
+        for (const char* Key = Case.Keys; *Key != 0; ++Key) {
+            if (*Key == 'b')
+                QTest::keyClick(&Spinner, Qt::Key_Backspace);
+            else if (*Key == 'e')
+                QTest::keyClick(&Spinner, Qt::Key_Escape);
+            else if (*Key == 'r')
+                QTest::keyClick(&Spinner, Qt::Key_Return);
+            else if (*Key == 'o') {
+                QFocusEvent Out(QEvent::FocusOut);
+                QCoreApplication::sendEvent(&Spinner, &Out);
+            } else
+                QTest::keyClick(&Spinner, *Key);
+        }
+        EXPECT_EQ(Spinner.Value(), Case.Expected) << Case.Keys;
+        EXPECT_EQ(Changes.count(), Case.Changes) << Case.Keys;
+        EXPECT_EQ(Spinner.Typed(), std::string(Case.Keys) == "19999" ? "9" : "") << Case.Keys;
+    }
+}
+
+// Relative luminance and contrast ratio as the accessibility guidelines define them.
+double Luminance(QColor Color) {
+    const auto Linear = [](double Channel) {
+        return Channel <= 0.03928 ? Channel / 12.92 : std::pow((Channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * Linear(Color.redF()) + 0.7152 * Linear(Color.greenF()) +
+           0.0722 * Linear(Color.blueF());
+}
+
+double Contrast(QColor A, QColor B) {
+    const double La = Luminance(A);
+    const double Lb = Luminance(B);
+    return (std::max(La, Lb) + 0.05) / (std::min(La, Lb) + 0.05);
+}
+
+// The least contrast between Ink and the pixels of Picture inside Area.
+double LeastContrast(const QImage& Picture, const QRect& Area, QColor Ink) {
+    double Least = 21;
+    for (int Y = Area.top(); Y <= Area.bottom(); ++Y)
+        for (int X = Area.left(); X <= Area.right(); ++X)
+            Least = std::min(Least, Contrast(Picture.pixelColor(X, Y), Ink));
+    return Least;
+}
+
+QImage Rendered(QWidget& Widget) {
+    QImage Picture(Widget.size(), QImage::Format_ARGB32);
+    Picture.fill(Qt::white);
+    Widget.render(&Picture);
+    return Picture;
+}
+
+// The face under the text, drawn without the text, in every state of the button.
+TEST(GlassButton, TheTextReadsAtLeastFourAndAHalfToOneOnTheFaceInEveryState) {
+    const QString States[] = {QStringLiteral("normal"), QStringLiteral("under the mouse"),
+                              QStringLiteral("pressed"), QStringLiteral("disabled")};
+    for (const QString& State : States) {
+        TGlassButton Button{QString()};
+        Button.resize(81, 28);
+        if (State == States[1])
+            Button.setAttribute(Qt::WA_UnderMouse);
+        if (State == States[2])
+            Button.setDown(true);
+        if (State == States[3])
+            Button.setEnabled(false);
+        const int TextHeight = QFontMetrics(Button.font()).height();
+        const QRect UnderText(8, (28 - TextHeight) / 2, 81 - 16, TextHeight);
+        const double Least = LeastContrast(Rendered(Button), UnderText, Button.TextColor());
+        std::cout << "glass button, " << State.toStdString() << ": " << Least << ":1\n";
+        EXPECT_GE(Least, 4.5) << State.toStdString();
+    }
+}
+
+// The white state text on the track beside the knob, on and off.
+TEST(OnOffSwitch, TheStateTextIsChineseAndReadsAtLeastFourAndAHalfToOne) {
+    for (const bool On : {true, false}) {
+        TOnOffSwitch Switch;
+        Switch.resize(81, 30);
+        Switch.SetOn(On);
+        EXPECT_EQ(Switch.StateText(), On ? QStringLiteral("开") : QStringLiteral("关"));
+        // A column of the text's half clear of the glyph and of the track's rim.
+        const int Column = On ? 6 : 81 - 7;
+        const double Least =
+            LeastContrast(Rendered(Switch), QRect(Column, 7, 1, 30 - 14), QColor(Qt::white));
+        std::cout << "switch " << (On ? "on" : "off") << ": " << Least << ":1\n";
+        EXPECT_GE(Least, 4.5) << On;
+    }
 }
 
 TEST(ClockLabel, RepaintsOnlyWhenItsTextChanges) {

@@ -46,7 +46,7 @@ TEST_F(SettingsWindowTest, WithoutAFileShowsTheDefaultsAndMakesAnOpenPopupOpaque
     EXPECT_EQ(Settings->aorgPos->ItemIndex(), 0);
     EXPECT_TRUE(Settings->aorgPos->Button(0)->isChecked());
     EXPECT_EQ(Settings->aorgPos->Button(0)->text(), QStringLiteral("左上"));
-    EXPECT_EQ(Settings->assAlarm->StateText(), QStringLiteral("Off"));
+    EXPECT_EQ(Settings->assAlarm->StateText(), QStringLiteral("关"));
     EXPECT_EQ(Settings->AdvTrackBar1->value(), 10);
     EXPECT_EQ(WindowAlpha(frmNoteList), 255);
     EXPECT_EQ(frmNoteList->pos(), QPoint(0, 0));
@@ -64,15 +64,15 @@ TEST_F(SettingsWindowTest, ShowsStoredValuesWithinTheControlsRangesAndSavesWhatI
         notes::TNoteSettings Saved;
     };
     const Case Cases[] = {
-        {"[NoteSet]\nPosition=2\nAlarm=2\nblend=4\n", 2, "On", 4, {2, 1, 4}},
-        {"[NoteSet]\nPosition=-5\nAlarm=1\nblend=0\n", -1, "On", 1, {-1, 1, 1}},
-        {"[NoteSet]\nPosition=9\nAlarm=0\nblend=12\n", 3, "Off", 10, {3, 0, 10}},
+        {"[NoteSet]\nPosition=2\nAlarm=2\nblend=4\n", 2, "开", 4, {2, 1, 4}},
+        {"[NoteSet]\nPosition=-5\nAlarm=1\nblend=0\n", -1, "开", 1, {-1, 1, 1}},
+        {"[NoteSet]\nPosition=9\nAlarm=0\nblend=12\n", 3, "关", 10, {3, 0, 10}},
     };
     for (const Case& C : Cases) {
         WriteSettingsFile(C.File);
         TfrmNoteSet* Settings = OpenSettings();
         EXPECT_EQ(Settings->aorgPos->ItemIndex(), C.Index) << C.File;
-        EXPECT_EQ(Settings->assAlarm->StateText(), QString::fromLatin1(C.Switch)) << C.File;
+        EXPECT_EQ(Settings->assAlarm->StateText(), QString::fromUtf8(C.Switch)) << C.File;
         EXPECT_EQ(Settings->AdvTrackBar1->value(), C.Slider) << C.File;
         Settings->AdvGlassButton2->click();
         EXPECT_EQ(frmNoteSet, nullptr) << C.File;
