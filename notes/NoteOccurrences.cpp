@@ -189,7 +189,8 @@ bool TNotesIndex::Refresh(const std::string& FileName) {
     } else {
         Clear();
     }
-    FKnown = Stamped;
+    // A file that did not read is tried again at the next call, whatever its stamp.
+    FKnown = Read;
     FFileName = FileName;
     FStamp = Stamp;
     return true;

@@ -104,16 +104,47 @@ std::optional<std::string> UnwritablePart(platform::XmlDocument& Document,
            "编码无法保存的字符，因此这个文件不能再保存；文件保持原样，请先改正这一处。";
 }
 
+std::optional<std::string> TooLargeToSave(std::size_t StoredBytes, const std::string& FileName) {
+    if (StoredBytes <= platform::MaxDataFileBytes) {
+        return std::nullopt;
+    }
+    constexpr std::size_t MiB = std::size_t{1} << 20;
+    return "便签文件 " + FileName + " 以 GB2312 保存时约有 " +
+           std::to_string((StoredBytes + MiB - 1) / MiB) + " MiB，超过 " +
+           std::to_string(platform::MaxDataFileBytes / MiB) +
+           " MiB 的上限，因此这个文件不能再保存；文件保持原样，请先删去一些便签或内容。";
+}
+
+bool WriteNotesFile(const std::string& FileName, std::string_view Bytes, std::string& Error) {
+    if (const std::optional<std::string> Report = TooLargeToSave(Bytes.size(), FileName)) {
+        Error = *Report;
+        return false;
+    }
+    return platform::WriteFileAtomically(FileName, Bytes, Error);
+}
+
 std::string UnwritablePartOf(const std::string& FileName) {
     std::string Bytes;
     std::string Error;
-    // A file in the stored form, or one that converts into it, is saved by splicing.
-    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes) ||
-        ConvertToStoredForm(Bytes)) {
+    // A file in the stored form is saved as it stands, spliced; it was read, so it fits.
+    if (!platform::ReadWholeFile(FileName, Bytes, Error) || platform::IsSavedForm(Bytes)) {
         return {};
     }
+    // One that converts into it is saved in its converted form.
+    if (const std::optional<std::string> Converted = ConvertToStoredForm(Bytes)) {
+        return TooLargeToSave(Converted->size(), FileName).value_or(std::string());
+    }
     platform::XmlDocument Document = ParseNotesDocument(std::move(Bytes), FileName, Error);
-    return Document ? UnwritablePart(Document, FileName).value_or(std::string()) : std::string();
+    if (!Document) {
+        return {};
+    }
+    if (const std::optional<std::string> Part = UnwritablePart(Document, FileName)) {
+        return *Part;
+    }
+    std::string Stored;
+    return NotesFileBytes(Document, Stored, Error)
+               ? TooLargeToSave(Stored.size(), FileName).value_or(std::string())
+               : std::string();
 }
 
 bool NotesFileBytes(platform::XmlDocument& Document, std::string& Bytes, std::string& Error) {
@@ -132,7 +163,7 @@ bool SaveNotesDocument(platform::XmlDocument& Document, const std::string& FileN
         Error = "便签文件 " + FileName + " 无法保存：" + Error;
         return false;
     }
-    return platform::WriteFileAtomically(FileName, Bytes, Error);
+    return WriteNotesFile(FileName, Bytes, Error);
 }
 
 } // namespace notes

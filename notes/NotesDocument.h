@@ -5,8 +5,10 @@
 #include "notes/UNotesFile.h"
 #include "platform/Xml.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -26,6 +28,16 @@ inline constexpr const char* NotesEncoding = "GB2312";
 // "内容" always, then "重复" when it repeats (or holds a text of its own), "提前" when it is
 // not 0 and "标识" when it has an identity.
 std::vector<std::pair<const char*, std::string>> NoteElementsOf(const TNote& Note);
+
+// The one size rule of the notes file: a file is read when its bytes are at most
+// platform::MaxDataFileBytes, and written only when the bytes a save writes (its stored form,
+// where a character GB2312 lacks takes a character reference of up to ten bytes) are at most
+// that. The report of a stored form of StoredBytes that breaks the rule, in Chinese, naming the
+// file; nothing when it keeps it.
+std::optional<std::string> TooLargeToSave(std::size_t StoredBytes, const std::string& FileName);
+
+// Writes the stored form Bytes crash-safely, after checking them against TooLargeToSave.
+bool WriteNotesFile(const std::string& FileName, std::string_view Bytes, std::string& Error);
 
 // Parses the file's bytes, which it takes over and frees as soon as the parser has its own
 // copy; an empty document and the reason (in Chinese, naming the file) in Error on failure.

@@ -167,7 +167,7 @@ bool ChangeToday(const std::string& FileName, std::string_view Today,
             Error = "便签文件 " + FileName + " 无法保存：无法为便签加上标识";
             return false;
         }
-        return platform::WriteFileAtomically(FileName, *Final, Error);
+        return WriteNotesFile(FileName, *Final, Error);
     };
     if (std::optional<std::string> Spliced = SpliceToday(Bytes, Today, Change)) {
         return Write(std::move(Spliced));

@@ -206,8 +206,9 @@ void DeleteNoteOfDay(const std::string& FileName, TNoteDay Day, const TNote& Not
 void DeleteNote(const std::string& FileName, const std::string& Title);
 
 // The report of a part of the file that could never be saved back (see
-// platform::XmlDocument::FirstUnwritable), in Chinese with its line; empty when there is none
-// or the file does not read.
+// platform::XmlDocument::FirstUnwritable), in Chinese with its line, or of a file whose saved
+// form would be larger than a notes file may be (notes/NotesDocument.h: TooLargeToSave); empty
+// when there is none or the file does not read.
 std::string UnwritablePartOf(const std::string& FileName);
 
 } // namespace notes

@@ -68,8 +68,8 @@ std::string ReadRange(const std::vector<std::string>& Args, std::size_t At, TCal
 std::string Read(const std::vector<std::string>& Args, TCalCommand& Command) {
     for (const std::string& Arg : Args) {
         const bool Known = Arg == "--day" || Arg == "--table" || Arg == "--ics" ||
-                           Arg == "--lunar-days" || Arg == "--notes-ics" || Arg == "--help" ||
-                           Arg == "-h";
+                           Arg == "--lunar-days" || Arg == "--notes" || Arg == "--notes-ics" ||
+                           Arg == "--help" || Arg == "-h";
         if (Arg.starts_with("-") && !Known) {
             return "未知选项：" + Arg;
         }
@@ -96,6 +96,15 @@ std::string Read(const std::vector<std::string>& Args, TCalCommand& Command) {
             Command.LunarDays = true;
             Used = 4;
         }
+    } else if (First == "--notes") {
+        Command.Action = TCalAction::Notes;
+        // TO defaults to FROM.
+        std::vector<std::string> Range = Args;
+        if (Range.size() == 2) {
+            Range.push_back(Range[1]);
+        }
+        Fault = Range.size() < 2 ? "--notes 需要一个或两个日期" : ReadRange(Range, 1, Command);
+        Used = std::min<std::size_t>(Args.size(), 3);
     } else if (First == "--notes-ics") {
         Command.Action = TCalAction::NotesIcs;
         Used = 1;
@@ -118,7 +127,7 @@ std::string Read(const std::vector<std::string>& Args, TCalCommand& Command) {
 } // namespace
 
 const char* const CalUsage = "用法：ruxa-cal [年 [月]] | --day YYYY-MM-DD | --table 起 止 | "
-                             "--ics 起 止 [--lunar-days] | --notes-ics";
+                             "--ics 起 止 [--lunar-days] | --notes 起 [止] | --notes-ics";
 
 TCalArguments ReadCalArguments(const std::vector<std::string>& Args) {
     TCalArguments Read;

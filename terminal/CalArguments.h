@@ -12,13 +12,13 @@ struct TCalDate {
     int Day = 0;
 };
 
-enum class TCalAction { Month, Year, Day, Table, Ics, NotesIcs, Help };
+enum class TCalAction { Month, Year, Day, Table, Ics, Notes, NotesIcs, Help };
 
 struct TCalCommand {
     TCalAction Action = TCalAction::Month;
     int Year = 0;  // Month and Year; 0 with Month means the current month
     int Month = 0; //
-    TCalDate From; // Day (From only), Table and Ics
+    TCalDate From; // Day (From only), Table, Ics and Notes
     TCalDate To;
     bool LunarDays = false; // Ics
 };

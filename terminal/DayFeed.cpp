@@ -1,7 +1,7 @@
 #include "terminal/DayFeed.h"
 
 #include "calendar/DayDetails.h"
-#include "terminal/IcalFeed.h"
+#include "notes/ical/IcalFeed.h"
 
 namespace {
 
@@ -19,7 +19,9 @@ TAllDayEvent DayEvent(const TDayDetails& Details, const std::string& Kind,
             Details.Day,
             Summary,
             Category,
-            LongLunarText(Details.Lunar)};
+            LongLunarText(Details.Lunar),
+            {},
+            {}};
 }
 
 } // namespace

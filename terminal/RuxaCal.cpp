@@ -2,10 +2,12 @@
 
 #include "calendar/ControlCharacters.h"
 #include "notes/DayNoteHeadings.h"
+#include "notes/NoteOccurrences.h"
 #include "terminal/CalArguments.h"
 #include "terminal/DayFeed.h"
 #include "terminal/MonthText.h"
 #include "terminal/NotesFeed.h"
+#include "terminal/NotesList.h"
 #include "terminal/TableLine.h"
 
 namespace {
@@ -61,14 +63,18 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
         return Out;
     case TCalAction::Ics:
         return DayFeed(Command.From, Command.To, Command.LunarDays, Holidays, Feed);
-    case TCalAction::NotesIcs: {
-        TNotesFeed Notes = NotesFeed(Surroundings.NotesFile, Feed);
-        if (!Notes.Fault.empty()) {
-            Fault = Notes.Fault;
+    case TCalAction::Notes: {
+        const notes::TNotesIndex& Index = notes::SharedNotesIndex(Surroundings.NotesFile);
+        if (!Index.Ok()) {
+            Fault = "便签文件无法读取或已损坏：" + Surroundings.NotesFile;
             Status = 1;
+            return {};
         }
-        return Notes.Text;
+        return NotesList(Index, Command.From, Command.To);
     }
+    case TCalAction::NotesIcs:
+        // Written as it is made, by RunRuxaCal.
+        return {};
     }
     return Out;
 }
@@ -84,6 +90,15 @@ int RunRuxaCal(const std::vector<std::string>& Args, const TCalSurroundings& Sur
     }
     for (const std::string& Fault : Surroundings.Holidays.Faults) {
         Err << Program << OneLine(Fault) << "\n";
+    }
+    if (Read.Command.Action == TCalAction::NotesIcs) {
+        const std::string Fault =
+            WriteNotesFeed(Surroundings.NotesFile, {Surroundings.Now, Surroundings.ZoneName}, Out);
+        if (!Fault.empty()) {
+            Err << Program << OneLine(Fault) << "\n";
+            return 1;
+        }
+        return 0;
     }
     std::string Fault;
     int Status = 0;

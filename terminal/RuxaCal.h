@@ -18,7 +18,7 @@ struct TCalSurroundings {
     THolidaysRead Holidays; // the table, and why a file of it was left out
 };
 
-// 0 on success; 1 when the notes file for --notes-ics is missing or damaged; 2 for a command
-// line that is not understood.
+// 0 on success; 1 when the notes file for --notes or --notes-ics is missing or damaged; 2 for
+// a command line that is not understood.
 int RunRuxaCal(const std::vector<std::string>& Args, const TCalSurroundings& Surroundings,
                std::ostream& Out, std::ostream& Err);

@@ -2,81 +2,24 @@
 // repeating notes of every rule: the reading after the file changed (the alarm then knows
 // today's reminders), the look of an unchanged file, a month of grid marks and a tooltip.
 
+#include "TenYearNotesFile.h"
+
 #include "notes/NoteOccurrences.h"
 #include "notes/UNotesFile.h"
-#include "platform/Clock.h"
-#include "platform/DataFolder.h"
-#include "platform/Files.h"
-#include "platform/Xml.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <cstdlib>
 #include <filesystem>
-#include <stdexcept>
 
 namespace {
 
 using namespace std::chrono;
 
-constexpr int Years = 10;
-constexpr int NotesPerDay = 4;
-constexpr int RepeatingNotes = 1000;
-
 const TDateTime LastDay = EncodeDateTime(2024, 12, 31, 14, 0, 0);
-const char* const Rules[] = {"每天", "每周", "每月", "每年", "每月农历", "每年农历"};
 
-std::string NotesFile() {
-    platform::XmlDocument Document = platform::XmlDocument::Create("便签列表");
-    platform::XmlNode Root = Document.Root();
-    const TDateTime First = LastDay - days(Years * 365 - 1);
-    int Repeating = 0;
-    for (TDateTime Day = First; Day <= LastDay; Day += days(1)) {
-        const std::string Date = FormatDateTime("yyyy-mm-dd", Day);
-        platform::XmlNode Element = Root.AppendElement("Date" + Date);
-        // Every third or fourth day holds one repeating note more, until there are 1,000.
-        const bool WithRepeat = Repeating < RepeatingNotes && (Day - First) / days(1) % 3 == 0;
-        for (int Note = 0; Note < NotesPerDay + (WithRepeat ? 1 : 0); ++Note) {
-            const std::string Hour = std::to_string(8 + Note * 3);
-            Element.AppendElement("标题", "第" + std::to_string(Note + 1) + "项：部门例会");
-            Element.AppendElement("日期", Date + " " + (Hour.size() < 2 ? "0" : "") + Hour + ":00");
-            Element.AppendElement("提醒", Note % 2 == 0 ? "是" : "否");
-            Element.AppendElement("内容", "带上季度报告和预算表，会后把纪要发给大家确认。");
-            if (Note == NotesPerDay) {
-                Element.AppendElement("重复", Rules[Repeating % std::size(Rules)]);
-                Element.AppendElement("提前", std::to_string(Repeating % 3 * 60));
-                ++Repeating;
-            }
-            Element.AppendElement("标识", std::to_string(Day.time_since_epoch().count()) + "-" +
-                                              std::to_string(Note));
-        }
-    }
-    std::string Bytes;
-    std::string Error;
-    if (!Document.Save("GB2312", Bytes, Error)) {
-        throw std::runtime_error(Error);
-    }
-    return Bytes;
-}
-
-// Writes the file once into a temporary data folder and sets the clock to its last day.
 const std::string& PreparedFile() {
-    static const std::string FileName = [] {
-        std::string Folder =
-            (std::filesystem::temp_directory_path() / "ruxa-bench-XXXXXX").string();
-        if (mkdtemp(Folder.data()) == nullptr) {
-            throw std::runtime_error("no temporary folder");
-        }
-        platform::SetDataFolder(Folder);
-        platform::SetClock([] { return LastDay; });
-        std::string Error;
-        if (!platform::WriteFileAtomically(notes::NotesFileName(), NotesFile(), Error)) {
-            throw std::runtime_error(Error);
-        }
-        std::atexit([] { std::filesystem::remove_all(platform::DataFolder()); });
-        return notes::NotesFileName();
-    }();
+    static const std::string FileName = PrepareNotesFile(TenYearNotesFile(LastDay, 1000), LastDay);
     return FileName;
 }
 

@@ -33,6 +33,15 @@ QString Text(const std::string& Utf8) {
     return QString::fromStdString(Utf8);
 }
 
+// The occurrence's time, and the note's content below it.
+QString NoticeBody(const notes::TReminderMoment& Reminder) {
+    std::string Body = Reminder.Occurrence;
+    if (!Reminder.Content.empty()) {
+        Body += "\n" + Reminder.Content;
+    }
+    return Text(Body);
+}
+
 } // namespace
 
 TNoteAlarmClock::TNoteAlarmClock(QObject* Parent)
@@ -89,19 +98,10 @@ void TNoteAlarmClock::Tick() {
 
 void TNoteAlarmClock::Announce(const notes::TReminderTick& Tick) {
     AnnounceMissed(Tick.Missed);
-    for (const notes::TReminderMoment& Reminder : Tick.Due) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
+    for (const std::vector<notes::TReminderMoment>* Coming : {&Tick.Due, &Tick.Again}) {
+        for (const notes::TReminderMoment& Reminder : *Coming) {
+            Notify(Text(Reminder.Title), NoticeBody(Reminder), {Reminder});
         }
-        Notify(Text(Reminder.Title), Text(Body), {Reminder});
-    }
-    for (const notes::TReminderMoment& Reminder : Tick.Again) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
-        }
-        Notify(Text(Reminder.Title), Text(Body), {Reminder});
     }
 }
 
@@ -116,11 +116,8 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
         return;
     }
     for (const notes::TReminderMoment& Reminder : Missed) {
-        std::string Body = Reminder.Occurrence;
-        if (!Reminder.Content.empty()) {
-            Body += "\n" + Reminder.Content;
-        }
-        Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), Text(Body), {Reminder});
+        Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), NoticeBody(Reminder),
+               {Reminder});
     }
 }
 

@@ -279,6 +279,28 @@ TEST_F(NotesFaults, APartThatCannotBeWrittenBackIsReportedWithItsLine) {
     EXPECT_EQ(notes::UnwritablePartOf(FileName), "");
 }
 
+// A file that reads but whose saved form (GB2312, with a character reference for each
+// character GB2312 lacks) would be over the size cap is reported when it is read, with the
+// same words a save then fails with, and stays as it is.
+TEST_F(NotesFaults, AFileTooLargeToSaveIsReportedWhenRead) {
+    const std::string FileName = notes::NotesFileName();
+    std::string Emoji;
+    for (int I = 0; I < 8 << 20; ++I) {
+        Emoji += "😀";
+    }
+    // 32 MiB in UTF-8, 72 MiB as "&#128512;" references.
+    const std::string Bytes =
+        NotesDocument(DayElement("2024-04-30", NoteElements("大", "", "否", Emoji)));
+    Emoji = std::string();
+    WriteBytes(FileName, Bytes);
+    EXPECT_TRUE(notes::LoadNotes(FileName, false).Ok);
+    const std::string Report = notes::UnwritablePartOf(FileName);
+    EXPECT_NE(Report.find("超过 64 MiB 的上限"), std::string::npos) << Report;
+    EXPECT_NE(Report.find(FileName), std::string::npos) << Report;
+    EXPECT_EQ(SaveError(FileName), Report);
+    EXPECT_EQ(ReadBytes(FileName).size(), Bytes.size());
+}
+
 // Each save removes what interrupted saves of its own file left, and nothing else.
 TEST_F(NotesFaults, LeftoversOfInterruptedSavesGoWithTheNextSaveOfTheirFile) {
     WriteBytes(notes::NotesFileName(), NotesDocument(GoodDay));
