@@ -52,8 +52,8 @@ TEST_F(HistoryTest, LongCellsAreCut) {
     SaveToday({{std::string(1000000, 'T'), "", false, std::string(1000000, 'C')}});
     TfrmNoteHis History;
     const QStringList Row = History.alvNotes->Row(History.alvNotes->RowCount() - 1);
-    EXPECT_EQ(Row[0], QString(199, QLatin1Char('T')) + QStringLiteral("…"));
-    EXPECT_EQ(Row[3], QString(199, QLatin1Char('C')) + QStringLiteral("…"));
+    EXPECT_EQ(Row[1], QString(199, QLatin1Char('T')) + QStringLiteral("…"));
+    EXPECT_EQ(Row[4], QString(199, QLatin1Char('C')) + QStringLiteral("…"));
 }
 
 TEST_F(HistoryTest, TheSampleAloneListsNothingCheckedOrNot) {
