@@ -1,6 +1,8 @@
 #include "calendar/HolidayTable.h"
 
 #include "calendar/CalendarRange.h"
+#include "calendar/CappedLine.h"
+#include "calendar/ControlCharacters.h"
 #include "calendar/UDateTime.h"
 
 #include <vector>
@@ -9,6 +11,8 @@ namespace {
 
 constexpr std::string_view Header = "date,kind,holiday";
 constexpr std::string_view Bom = "\xEF\xBB\xBF";
+// Longer names than any holiday has are cut: they are shown in single lines.
+constexpr std::size_t MaxNameCharacters = 32;
 
 constexpr int Key(int Year, int Month, int Day) {
     return Year * 10000 + Month * 100 + Day;
@@ -113,7 +117,11 @@ bool THolidayTable::Parse(std::string_view Text, std::string& Error) {
             Error = LineFault(LineNumber, "：缺少节日名称");
             return false;
         }
-        Holiday.Name = Fields[2];
+        if (HasControlCharacter(Fields[2])) {
+            Error = LineFault(LineNumber, "：节日名称含控制字符");
+            return false;
+        }
+        Holiday.Name = CappedLine(Fields[2], MaxNameCharacters);
         if (!Read.FDays.emplace(DayKey, std::move(Holiday)).second) {
             Error = LineFault(LineNumber, "：日期重复");
             return false;

@@ -36,7 +36,9 @@ public:
     // False, with the line and the fault in Error (Chinese, one line), when the text is not a
     // complete table: a wrong header, a row that is not three fields, a date outside
     // the supported years or not written yyyy-mm-dd, a kind other than 休 or 班, an empty
-    // holiday name or a date given twice. The table is then left as it was.
+    // holiday name or one with a control character (see ControlCharacters.h), or a date
+    // given twice. The table is then left as it was. A name longer than 32 characters is
+    // cut (see CappedLine.h).
     bool Parse(std::string_view Text, std::string& Error);
 
 private:

@@ -1,12 +1,13 @@
 #include "main/DayCellHints.h"
 
-#include "calendar/HolidayFiles.h"
+#include "calendar/CappedLine.h"
 #include "main/DaySpokenName.h"
 #include "main/DayToolTip.h"
 #include "main/MonthLayout.h"
 #include "notes/DayNoteHeadings.h"
 #include "notes/NoteOccurrences.h"
 #include "notes/UNotesFile.h"
+#include "platform/HolidayFiles.h"
 #include "widgets/MonthGrid.h"
 
 #include <QColor>
@@ -18,11 +19,25 @@ namespace {
 const QColor DayOffMark(0xFF, 0x00, 0x00);
 const QColor WorkDayMark(0x50, 0x50, 0x50);
 
+// The holiday table, read from its files when first needed, and why a file was left out.
+const THolidaysRead& HolidaysRead() {
+    static const THolidaysRead Read = ReadHolidayFiles();
+    return Read;
+}
+
+// A holiday file left out is told on the tooltip's last line, where the 休 and 班 it would
+// have given are looked for: without a box to close, and for as long as it holds.
+std::string HolidayFaultLine() {
+    const std::vector<std::string>& Faults = HolidaysRead().Faults;
+    return Faults.empty() ? std::string()
+                          : "\n" + CappedLine("节假日文件未能采用：" + Faults.front(),
+                                              MaxToolTipLineCharacters);
+}
+
 } // namespace
 
 const THolidayTable& ProgramHolidays() {
-    static const THolidaysRead Read = ReadHolidayFiles();
-    return Read.Table;
+    return HolidaysRead().Table;
 }
 
 void MarkHolidays(TMonthGrid& Grid, int Year, int Month) {
@@ -64,7 +79,8 @@ QString DayCellToolTip(int Year, int Month, int Col, int Row) {
     // As plain text, so that a note's title is shown as it is written, never as markup.
     return Qt::convertFromPlainText(
         QString::fromStdString(
-            DayToolTipText(Year, Month, Day, ProgramHolidays(), notes::NotesFileName())),
+            DayToolTipText(Year, Month, Day, ProgramHolidays(), notes::NotesFileName()) +
+            HolidayFaultLine()),
         Qt::WhiteSpacePre);
 }
 

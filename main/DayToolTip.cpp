@@ -1,5 +1,6 @@
 #include "main/DayToolTip.h"
 
+#include "calendar/CappedLine.h"
 #include "notes/DayNoteHeadings.h"
 
 std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Holidays,
@@ -11,7 +12,7 @@ std::string DayToolTipText(int Year, int Month, int Day, const THolidayTable& Ho
     std::string Text;
     for (const std::string& Line :
          DayDescription(*Details, notes::DayNoteHeadings(NotesFile, Year, Month, Day))) {
-        Text += (Text.empty() ? "" : "\n") + Line;
+        Text += (Text.empty() ? "" : "\n") + CappedLine(Line, MaxToolTipLineCharacters);
     }
     return Text;
 }

@@ -16,7 +16,8 @@ std::optional<TNoteDay> DayOfMinute(const std::string& Minute) {
 
 TReminderMoment ReminderMomentOf(const TNoteAlarm& Alarm) {
     const TNote& Note = Alarm.Note;
-    return {Note.Id.empty() ? Note.Title : Note.Id, Note.Title, Alarm.When, Alarm.Minute,
+    // A title can be empty; a key never is, or the remembered file could not hold it.
+    return {Note.Id.empty() ? "标题:" + Note.Title : Note.Id, Note.Title, Alarm.When, Alarm.Minute,
             Note.Content};
 }
 

@@ -13,8 +13,8 @@
 
 namespace notes {
 
-// The reminder of one of today's alarms: keyed by the note's identity, or its title where it
-// has none.
+// The reminder of one of today's alarms: keyed by the note's identity, or by "标题:" and its
+// title where it has none.
 TReminderMoment ReminderMomentOf(const TNoteAlarm& Alarm);
 
 // The reminders whose minute lies from First to Last (both "yyyy-mm-dd hh:nn", both

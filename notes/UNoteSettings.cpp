@@ -20,12 +20,6 @@ void Store(const TNoteSettings& Settings) {
     NoteBlend = Settings.Blend;
 }
 
-void Write(const std::string& FileName, const char* Key, std::int32_t Value) {
-    if (!platform::WriteProfileString(FileName, Section, Key, std::to_string(Value))) {
-        throw ENotesError("Unable to write to " + FileName);
-    }
-}
-
 } // namespace
 
 std::string SettingsFileName() {
@@ -55,13 +49,17 @@ TNoteSettings LoadSettings() {
 void SaveSettings(std::int32_t Corner, bool AlarmOn, std::int32_t SliderPosition) {
     platform::EnsureDataFolder();
     const std::string FileName = SettingsFileName();
-    NotePosition = Corner;
-    Write(FileName, "Position", NotePosition);
     const std::int32_t Alarm = AlarmOn ? 1 : 0;
-    Write(FileName, "Alarm", Alarm);
-    NoteAlarmOn = Alarm;
-    NoteBlend = SliderPosition;
-    Write(FileName, "blend", NoteBlend);
+    // One save: a save cut short leaves the three keys of one save or of the other.
+    std::string BusyError;
+    if (!platform::WriteProfileStrings(FileName, Section,
+                                       {{"Position", std::to_string(Corner)},
+                                        {"Alarm", std::to_string(Alarm)},
+                                        {"blend", std::to_string(SliderPosition)}},
+                                       BusyError)) {
+        throw ENotesError(BusyError.empty() ? "Unable to write to " + FileName : BusyError);
+    }
+    Store({Corner, Alarm, SliderPosition});
 }
 
 int BlendOpacity(std::int32_t Blend) {

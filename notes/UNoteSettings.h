@@ -38,11 +38,12 @@ void LoadNoteSettings();
 // window's controls.
 TNoteSettings LoadSettings();
 
-// The settings window's write, in this order: makes sure the data folder exists; sets
-// NotePosition to Corner (0 to 3, or -1 for none) and writes Position; writes Alarm as 1 or
-// 0 and sets NoteAlarmOn to it; sets NoteBlend to SliderPosition and writes blend. A failed
-// write throws ENotesError("Unable to write to <full path>") at once, leaving the later
-// settings as they were.
+// The settings window's write: makes sure the data folder exists, then writes Position
+// (Corner: 0 to 3, or -1 for none), Alarm (1 or 0) and blend (SliderPosition) in one save
+// and sets NotePosition, NoteAlarmOn and NoteBlend to them. A failed write throws
+// ENotesError at once, leaving the file and the shared settings as they were: with the
+// reason in Chinese when another process held the file's lock for too long, else
+// "Unable to write to <full path>".
 void SaveSettings(std::int32_t Corner, bool AlarmOn, std::int32_t SliderPosition);
 
 // The popup's opacity (0 to 255) for a blend step: trunc(Blend x 25.5), kept to its lowest

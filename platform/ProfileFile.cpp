@@ -268,9 +268,18 @@ std::int32_t ReadProfileInteger(const std::string& FileName, std::string_view Se
 
 bool WriteProfileString(const std::string& FileName, std::string_view Section, std::string_view Key,
                         std::string_view Value) {
+    std::string BusyError;
+    return WriteProfileStrings(FileName, Section, {{Key, std::string(Value)}}, BusyError);
+}
+
+bool WriteProfileStrings(const std::string& FileName, std::string_view Section,
+                         const std::vector<TProfileValue>& Values, std::string& BusyError) {
     std::string Error;
-    const std::optional<TFileLock> Lock = LockForSaving(FileName, Error);
+    bool Held = false;
+    const std::optional<TFileLock> Lock = LockForSaving(FileName, Error, Held);
     if (!Lock) {
+        if (Held)
+            BusyError = Error;
         return false;
     }
     std::string Text;
@@ -280,7 +289,10 @@ bool WriteProfileString(const std::string& FileName, std::string_view Section, s
             return false;
         }
     }
-    return WriteFileAtomically(FileName, SetProfileValue(Text, Section, Key, Value), Error);
+    for (const TProfileValue& Value : Values) {
+        Text = SetProfileValue(Text, Section, Value.Key, Value.Value);
+    }
+    return WriteFileAtomically(FileName, Text, Error);
 }
 
 } // namespace platform

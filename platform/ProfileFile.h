@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace platform {
 
@@ -36,5 +37,17 @@ std::int32_t ReadProfileInteger(const std::string& FileName, std::string_view Se
 // but cannot be read, or when it cannot be written (a file this user may not write included).
 bool WriteProfileString(const std::string& FileName, std::string_view Section, std::string_view Key,
                         std::string_view Value);
+
+struct TProfileValue {
+    std::string_view Key;
+    std::string Value;
+};
+
+// Writes every one of Values into Section of the file in one save under one lock, so that
+// the file never holds some of them without the others. As WriteProfileString; when another
+// process holds the save lock for too long, BusyError says so (in Chinese), else it stays
+// empty.
+bool WriteProfileStrings(const std::string& FileName, std::string_view Section,
+                         const std::vector<TProfileValue>& Values, std::string& BusyError);
 
 } // namespace platform

@@ -27,11 +27,20 @@ void RemoveStaleTemporaries(const std::string& Target) {
 } // namespace
 
 std::optional<TFileLock> LockForSaving(const std::string& Path, std::string& Error) {
+    bool Held = false;
+    return LockForSaving(Path, Error, Held);
+}
+
+std::optional<TFileLock> LockForSaving(const std::string& Path, std::string& Error, bool& Held) {
     const std::string LockFile = Path + ".lock";
     std::string Unused;
-    std::optional<TFileLock> Lock = TFileLock::Take(LockFile, TFileLock::TWait::UntilFree, Unused);
+    std::optional<TFileLock> Lock =
+        TFileLock::Take(LockFile, TFileLock::TWait::Briefly, Unused, Held);
     if (!Lock) {
-        Error = "无法锁定文件 " + Path + "：无法建立锁文件 " + LockFile;
+        Error = Held ? "文件 " + Path + " 正被另一个程序使用（等了 " +
+                           std::to_string(TFileLock::BriefWait.count() / 1000) +
+                           " 秒仍未用完），这次没有保存，请稍后再试"
+                     : "无法锁定文件 " + Path + "：无法建立锁文件 " + LockFile;
         return std::nullopt;
     }
     const std::string Target = SaveTarget(Path);

@@ -1,5 +1,6 @@
 #include "terminal/RuxaCal.h"
 
+#include "calendar/ControlCharacters.h"
 #include "notes/DayNoteHeadings.h"
 #include "notes/NoteOccurrences.h"
 #include "terminal/CalArguments.h"
@@ -15,13 +16,8 @@ constexpr const char* Program = "ruxa-cal：";
 
 // A message as one line that cannot drive the terminal: the control characters it may
 // carry from the command line or a file name become "?".
-std::string OneLine(std::string Message) {
-    for (char& C : Message) {
-        if (static_cast<unsigned char>(C) < 0x20 || C == 0x7F) {
-            C = '?';
-        }
-    }
-    return Message;
+std::string OneLine(const std::string& Message) {
+    return WithControlsShown(Message);
 }
 
 std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings,
@@ -53,13 +49,16 @@ std::string Run(const TCalCommand& Command, const TCalSurroundings& Surroundings
         for (const std::string& Line :
              DayDescription(*Details, notes::DayNoteHeadings(Surroundings.NotesFile, Day.Year,
                                                              Day.Month, Day.Day))) {
-            Out += Line + "\n";
+            // A note's title may hold characters a terminal would act on.
+            Out += WithControlsShown(Line) + "\n";
         }
         return Out;
     }
     case TCalAction::Table:
         for (const TCalDate& Date : DaysBetween(Command.From, Command.To)) {
-            Out += TableLine(*DayDetailsOf(Date.Year, Date.Month, Date.Day, Holidays)) + "\n";
+            Out += WithControlsShown(
+                       TableLine(*DayDetailsOf(Date.Year, Date.Month, Date.Day, Holidays))) +
+                   "\n";
         }
         return Out;
     case TCalAction::Ics:

@@ -3,8 +3,8 @@
 // The terminal calendar as a function of its command line and surroundings, so that tests
 // can run it whole. Standard output gets nothing unless the command succeeds.
 
-#include "calendar/HolidayFiles.h"
 #include "calendar/UDateTime.h"
+#include "platform/HolidayFiles.h"
 
 #include <ostream>
 #include <string>

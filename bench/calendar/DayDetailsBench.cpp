@@ -3,7 +3,7 @@
 // day of a month; the goal is at most 2 us a day.
 
 #include "calendar/DayDetails.h"
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 
 #include <benchmark/benchmark.h>
 

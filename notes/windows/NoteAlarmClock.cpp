@@ -34,6 +34,7 @@ QString Text(const std::string& Utf8) {
     return QString::fromStdString(Utf8);
 }
 
+// The occurrence's time, and the note's content below it.
 } // namespace
 
 TNoteAlarmClock::TNoteAlarmClock(QObject* Parent)
@@ -90,13 +91,10 @@ void TNoteAlarmClock::Tick() {
 
 void TNoteAlarmClock::Announce(const notes::TReminderTick& Tick) {
     AnnounceMissed(Tick.Missed);
-    for (const notes::TReminderMoment& Reminder : Tick.Due) {
-        const std::string Body = ReminderBody(Reminder, FAlarms);
-        Notify(Text(Reminder.Title), Text(Body), {Reminder});
-    }
-    for (const notes::TReminderMoment& Reminder : Tick.Again) {
-        const std::string Body = ReminderBody(Reminder, FAlarms);
-        Notify(Text(Reminder.Title), Text(Body), {Reminder});
+    for (const std::vector<notes::TReminderMoment>* Coming : {&Tick.Due, &Tick.Again}) {
+        for (const notes::TReminderMoment& Reminder : *Coming) {
+            Notify(Text(Reminder.Title), Text(ReminderBody(Reminder, FAlarms)), {Reminder});
+        }
     }
 }
 
@@ -111,8 +109,8 @@ void TNoteAlarmClock::AnnounceMissed(const std::vector<notes::TReminderMoment>& 
         return;
     }
     for (const notes::TReminderMoment& Reminder : Missed) {
-        const std::string Body = ReminderBody(Reminder, FAlarms);
-        Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title), Text(Body), {Reminder});
+        Notify(QStringLiteral("错过的提醒：") + Text(Reminder.Title),
+               Text(ReminderBody(Reminder, FAlarms)), {Reminder});
     }
 }
 

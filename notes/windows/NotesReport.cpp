@@ -1,5 +1,6 @@
 #include "notes/windows/NotesReport.h"
 
+#include "calendar/CappedLine.h"
 #include "widgets/ReportList.h"
 
 namespace {
@@ -29,12 +30,15 @@ TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth) 
                            QColor(0xF0, 0xFB, 0xFF), Parent);
 }
 
-void ShowNotes(TReportList* List, const notes::TNotes& Notes) {
+void ShowNotes(TReportList* List, const notes::TNotes& Notes, std::size_t MaxCellCharacters) {
+    const auto Cell = [&](const std::string& Text) {
+        return QString::fromStdString(MaxCellCharacters > 0 ? CappedLine(Text, MaxCellCharacters)
+                                                            : Text);
+    };
     List->clear();
     for (const notes::TNote& Note : Notes) {
         QTreeWidgetItem* Row = List->AddRow(
-            {QString::fromStdString(Note.Title), QString::fromStdString(Note.When),
-             QString::fromStdString(Note.Remind.Text()), QString::fromStdString(Note.Content)});
+            {Cell(Note.Title), Cell(Note.When), Cell(Note.Remind.Text()), Cell(Note.Content)});
         SetRowExtras(Row, {QString::fromStdString(Note.Repeat.Text()),
                            QString::fromStdString(Note.Advance.Text()),
                            QString::fromStdString(Note.Id)});

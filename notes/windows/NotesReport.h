@@ -7,6 +7,8 @@
 
 #include <QString>
 
+#include <cstddef>
+
 class QTreeWidgetItem;
 class QWidget;
 class TReportList;
@@ -25,5 +27,7 @@ TRowExtras RowExtras(const QTreeWidgetItem* Row);
 // A list with these columns; the time and reminder columns have the same width everywhere.
 TReportList* NotesReportList(QWidget* Parent, int TitleWidth, int ContentWidth);
 
-// Replaces the list's rows with Notes, each row carrying the note's extras.
-void ShowNotes(TReportList* List, const notes::TNotes& Notes);
+// Replaces the list's rows with Notes, each row carrying the note's extras. With
+// MaxCellCharacters, a list only to be read cuts longer cells (see calendar/CappedLine.h); the
+// editor's list keeps them whole, to save them.
+void ShowNotes(TReportList* List, const notes::TNotes& Notes, std::size_t MaxCellCharacters = 0);

@@ -1,5 +1,6 @@
 #include "notes/windows/NotesText.h"
 
+#include "calendar/CappedLine.h"
 #include "notes/NoteOccurrences.h"
 
 #include <QStringList>
@@ -8,14 +9,34 @@
 
 namespace {
 
+// The popup is narrow: a title, or a line of content, longer than a few lines of it is cut.
+constexpr std::size_t MaxTitleCharacters = 60;
+constexpr std::size_t MaxContentLineCharacters = 200;
+
+// Content with each of its lines cut.
+QString CappedContent(const std::string& Content) {
+    std::string Capped;
+    std::size_t Start = 0;
+    for (;;) {
+        const std::size_t End = Content.find_first_of("\r\n", Start);
+        Capped += CappedLine(std::string_view(Content).substr(Start, End - Start),
+                             MaxContentLineCharacters);
+        if (End == std::string::npos)
+            return QString::fromStdString(Capped);
+        Capped += Content[End];
+        Start = End + 1;
+    }
+}
+
 const QString Separator =
     QStringLiteral("\r") + QString(71, QLatin1Char('-')) + QStringLiteral("\r");
 
 QString Entry(int Number, const notes::TNote& Note) {
-    return QString::number(Number) + QStringLiteral(".") + QString::fromStdString(Note.Title) +
+    return QString::number(Number) + QStringLiteral(".") +
+           QString::fromStdString(CappedLine(Note.Title, MaxTitleCharacters)) +
            QStringLiteral(" | ") + QString::fromStdString(Note.When) + QStringLiteral(" | ") +
            QString::fromStdString(Note.Remind.Text()) + QStringLiteral("\r") +
-           QString::fromStdString(Note.Content);
+           CappedContent(Note.Content);
 }
 
 } // namespace

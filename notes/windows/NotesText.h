@@ -2,7 +2,8 @@
 
 // The text of today's notes popup, built from a reading of today's notes: each note gives
 // "n.title | time | reminder", a carriage return and its content; entries are separated by
-// a carriage return, a line of 71 hyphens and another carriage return.
+// a carriage return, a line of 71 hyphens and another carriage return. A title longer than
+// 60 characters, and a line of content longer than 200, are cut (see calendar/CappedLine.h).
 
 #include "notes/UNotesFile.h"
 

@@ -1,5 +1,6 @@
 #include "notes/windows/UNoteHis.h"
 
+#include "calendar/CappedLine.h"
 #include "calendar/UDateTime.h"
 #include "common/SecondaryWindow.h"
 #include "common/WindowReferences.h"
@@ -21,6 +22,13 @@ namespace {
 
 // The row's index in FRows, kept with the row as it is shown.
 constexpr int RowIndexRole = Qt::UserRole;
+
+// The history's cells are only read: a title or a content of megabytes is cut.
+constexpr std::size_t HistoryCellCharacters = 200;
+
+QString Cell(const std::string& Text) {
+    return QString::fromStdString(CappedLine(Text, HistoryCellCharacters));
+}
 
 } // namespace
 
@@ -94,10 +102,9 @@ void TfrmNoteHis::FillList(bool OnlyToday) {
             continue;
         }
         const notes::TNote& Note = Row.Note;
-        QTreeWidgetItem* Item = alvNotes->AddRow(
-            {QString::fromStdString(Row.Day), QString::fromStdString(Note.Title),
-             QString::fromStdString(Note.When), QString::fromStdString(Note.Remind.Text()),
-             QString::fromStdString(Note.Content)});
+        QTreeWidgetItem* Item =
+            alvNotes->AddRow({QString::fromStdString(Row.Day), Cell(Note.Title), Cell(Note.When),
+                              Cell(Note.Remind.Text()), Cell(Note.Content)});
         Item->setData(0, RowIndexRole, static_cast<qulonglong>(Index));
     }
     ceFilterChange();

@@ -3,7 +3,7 @@
 
 #include "calendar/DayDetails.h"
 #include "calendar/GanZhi.h"
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 
 #include <gtest/gtest.h>
 

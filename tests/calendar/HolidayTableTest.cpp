@@ -1,13 +1,15 @@
 // Reading the public-holiday table: the shipped file, a data-folder file that replaces
 // whole years, and malformed files left out as a whole with the reason.
 
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <string>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -94,6 +96,12 @@ TEST_F(HolidayFilesTest, MalformedFileIsLeftOutWholeWithItsLine) {
         {"date,kind,holiday\n2024-02-05,假,春节\n", "类别"},
         {"date,kind,holiday\n2024-02-05,休,\n", "缺少节日名称"},
         {"date,kind,holiday\n2024-02-05,休,春节\n2024-02-05,班,春节\n", "日期重复"},
+        {"date,kind,holiday\n2024-02-05,休,\x1b[2J春节\n", "控制字符"},
+        {"date,kind,holiday\n2024-02-05,休,春\a节\n", "控制字符"},
+        {"date,kind,holiday\n2024-02-05,休,\xC2\x9B"
+         "31m春节\n",
+         "控制字符"},
+        {"date,kind,holiday\n2024-02-05,休,春\x7F节\n", "控制字符"},
     };
     for (const Case& C : Cases) {
         const std::string Local = Write("holidays.csv", C.Text);
@@ -105,6 +113,54 @@ TEST_F(HolidayFilesTest, MalformedFileIsLeftOutWholeWithItsLine) {
         // Nothing of the bad file is taken; the shipped table stands.
         EXPECT_EQ(HolidayText(Read.Table, 2024, 2, 5), "") << C.Text;
         EXPECT_EQ(HolidayText(Read.Table, 2024, 2, 4), "班春节") << C.Text;
+    }
+}
+
+TEST_F(HolidayFilesTest, ANulInANameIsAFaultToo) {
+    const std::string Shipped = Write("shipped.csv", "date,kind,holiday\n2024-02-04,班,春节\n");
+    const std::string Local =
+        Write("holidays.csv", std::string("date,kind,holiday\n2024-02-05,休,春\0节\n", 41));
+    const THolidaysRead Read = ReadHolidayFiles(Shipped, Local);
+    ASSERT_EQ(Read.Faults.size(), 1U);
+    EXPECT_NE(Read.Faults[0].find("控制字符"), std::string::npos) << Read.Faults[0];
+}
+
+TEST_F(HolidayFilesTest, AVeryLongNameIsCutWithAnEllipsis) {
+    std::string Name;
+    for (int I = 0; I < 1000000; ++I)
+        Name += "节";
+    const std::string Shipped =
+        Write("shipped.csv", "date,kind,holiday\n2024-02-04,班," + Name + "\n");
+    const THolidaysRead Read = ReadHolidayFiles(Shipped, (Folder / "none.csv").string());
+    EXPECT_TRUE(Read.Faults.empty());
+    EXPECT_EQ(Read.Table.Find(2024, 2, 4).Name, Name.substr(0, 31 * 3) + "…");
+}
+
+// Anything in the data folder's place of the file but a file is a fault that is told; the
+// shipped table stands.
+TEST_F(HolidayFilesTest, WhatIsNotAFileIsAFault) {
+    const std::string Shipped = Write("shipped.csv", "date,kind,holiday\n2024-02-04,班,春节\n");
+    struct Case {
+        const char* What;
+        std::function<void(const std::string&)> Make;
+    };
+    const Case Cases[] = {
+        {"a FIFO", [](const std::string& Path) { ::mkfifo(Path.c_str(), 0600); }},
+        {"a folder", [](const std::string& Path) { std::filesystem::create_directory(Path); }},
+        {"a link to a device",
+         [](const std::string& Path) { std::filesystem::create_symlink("/dev/zero", Path); }},
+        {"a dangling link",
+         [](const std::string& Path) { std::filesystem::create_symlink("/nowhere", Path); }},
+    };
+    for (const Case& C : Cases) {
+        SCOPED_TRACE(C.What);
+        const std::string Local = (Folder / "holidays.csv").string();
+        std::filesystem::remove_all(Local);
+        C.Make(Local);
+        const THolidaysRead Read = ReadHolidayFiles(Shipped, Local);
+        ASSERT_EQ(Read.Faults.size(), 1U);
+        EXPECT_NE(Read.Faults[0].find(Local), std::string::npos) << Read.Faults[0];
+        EXPECT_EQ(HolidayText(Read.Table, 2024, 2, 4), "班春节");
     }
 }
 

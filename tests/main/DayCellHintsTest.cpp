@@ -9,6 +9,7 @@
 #include "widgets/WindowFonts.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFontMetricsF>
 #include <QHelpEvent>
@@ -149,4 +150,24 @@ TEST_F(DayCellHintsTest, TooltipOfADayCellAndNoneForAnEmptyCell) {
         << Plain(Hover(6, 2)).toStdString();
     EXPECT_EQ(Hover(0, 1), "") << "the 1st is a Thursday: Sunday of week 1 is empty";
     EXPECT_EQ(DayCellToolTip(2024, 2, 0, 6), "");
+}
+
+namespace {
+
+// The holiday files are read once, when the first month is marked: a program run of its own
+// (as each test is) with a folder in the data folder's holidays.csv from the start.
+class HolidayFaultHintsTest : public DayCellHintsTest {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(QDir(Data.path()).mkdir(QStringLiteral("holidays.csv")));
+        DayCellHintsTest::SetUp();
+    }
+};
+
+} // namespace
+
+TEST_F(HolidayFaultHintsTest, AHolidayFileLeftOutIsToldOnTheTooltip) {
+    const QString Tip = DayCellToolTip(2024, 2, 6, 2);
+    EXPECT_TRUE(Tip.contains(QString::fromUtf8("节假日文件未能采用"))) << Tip.toStdString();
+    EXPECT_TRUE(Tip.contains(QString::fromUtf8("休：春节"))) << "the shipped table stands";
 }

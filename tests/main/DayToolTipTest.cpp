@@ -2,7 +2,7 @@
 // at the moment of asking.
 
 #include "main/DayToolTip.h"
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 
 #include <QTemporaryDir>
 
@@ -61,4 +61,13 @@ TEST_F(DayToolTipTest, NotesAreReadAtTheMomentOfAsking) {
 TEST_F(DayToolTipTest, NoTextOutsideTheCalendar) {
     EXPECT_EQ(Text(1599, 12, 31), "");
     EXPECT_EQ(Text(2401, 1, 1), "");
+}
+
+TEST_F(DayToolTipTest, EachLineIsCutWithAnEllipsis) {
+    const std::string Title(1000000, 'A');
+    WriteNotes("<Date2024-02-04><标题>" + Title + "</标题><日期/><提醒>否</提醒><内容/>" +
+               "</Date2024-02-04>");
+    const std::string Tip = Text(2024, 2, 4);
+    EXPECT_TRUE(Tip.ends_with("\n  " + Title.substr(0, MaxToolTipLineCharacters - 3) + "…"))
+        << Tip.substr(0, 400);
 }

@@ -60,7 +60,7 @@ TEST_F(NoteSettings, SaveWritesTheThreeKeysInOrderAndKeepsOtherLines) {
     EXPECT_EQ(notes::LoadSettings(), (TNoteSettings{3, 0, 1}));
 }
 
-TEST_F(NoteSettings, AFailedWriteStopsAtTheFirstKeyWithOnlyThePositionChanged) {
+TEST_F(NoteSettings, AFailedWriteChangesNeitherTheFileNorTheSharedSettings) {
     WriteBytes(PathOf("blocker"), "a file where the data folder should be");
     platform::SetDataFolder(PathOf("blocker") + "/RuxaCalendar");
     notes::NotePosition = 1;
@@ -68,7 +68,7 @@ TEST_F(NoteSettings, AFailedWriteStopsAtTheFirstKeyWithOnlyThePositionChanged) {
     notes::NoteBlend = 5;
     EXPECT_EQ(ErrorOf([] { notes::SaveSettings(2, false, 9); }),
               "Unable to write to " + PathOf("blocker") + "/RuxaCalendar/Config.ini");
-    EXPECT_EQ(Shared(), (TNoteSettings{2, 1, 5}));
+    EXPECT_EQ(Shared(), (TNoteSettings{1, 1, 5}));
 }
 
 TEST_F(NoteSettings, AReadOnlySettingsFileIsNotWritten) {

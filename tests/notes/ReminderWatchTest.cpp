@@ -28,6 +28,13 @@ std::string Note(const std::string& Title, const std::string& When, const char* 
     return NoteElements(Title, When, Remind, "");
 }
 
+// A note that repeats by Rule, its reminder Advance minutes before each occurrence.
+std::string Repeating(const std::string& Title, const std::string& When, const std::string& Rule,
+                      int Advance = 0) {
+    return NoteElements(Title, When, "是", "") + "<重复>" + Rule + "</重复><提前>" +
+           std::to_string(Advance) + "</提前>";
+}
+
 class ReminderWatchTest : public NotesTestFolder {
 protected:
     // Runs the steps and returns what came: "missed|due|again <minute> <title>", in order.
@@ -57,10 +64,10 @@ protected:
                 Minute = Rest;
                 SetMinute(Minute);
                 const bool Watching = Verb == "tick";
-                const notes::TNoteAlarms Slots =
+                const notes::TNoteAlarms Alarms =
                     notes::ReadTodayAlarms(notes::NotesFileName()).Alarms;
                 const notes::TReminderTick Tick =
-                    Watch->Tick(Minute, Watching, notes::NotesFileName(), Slots);
+                    Watch->Tick(Minute, Watching, notes::NotesFileName(), Alarms);
                 const auto Add = [&](const char* Kind, const std::vector<TReminderMoment>& List) {
                     for (const TReminderMoment& Reminder : List) {
                         Came.push_back(std::string(Kind) + " " + Reminder.Minute + " " +
@@ -118,6 +125,11 @@ TEST_F(ReminderWatchTest, MissedRemindersComeOnceAndNoneComesTwice) {
          {"run", "tick 2024-05-01 13:59", "tick 2024-05-01 14:00", "run", "tick 2024-05-01 14:00",
           "tick 2024-05-01 14:01", "run", "tick 2024-05-01 14:30"},
          {"due 2024-05-01 14:00 喝水"}},
+        {"an untitled note without identity, restarted inside its minute: once",
+         DayElement("2024-05-01", Note("", "2024-05-01 14:00")),
+         std::nullopt,
+         {"run", "tick 2024-05-01 14:00", "run", "tick 2024-05-01 14:00"},
+         {"due 2024-05-01 14:00 "}},
         {"a note on each of three days while the program was off, one more eight days back: one "
          "each, seven days at most",
          DayElement("2024-04-23", Note("旧", "2024-04-23 08:00")) +
@@ -129,6 +141,25 @@ TEST_F(ReminderWatchTest, MissedRemindersComeOnceAndNoneComesTwice) {
          {"run", "tick 2024-05-01 08:30", "run", "tick 2024-05-01 08:31"},
          {"missed 2024-04-28 09:00 甲", "missed 2024-04-29 09:00 乙", "missed 2024-04-30 07:00 丁",
           "missed 2024-04-30 09:00 丙"}},
+        {"a daily note missed over three days: one for each occurrence",
+         DayElement("2024-04-20", Repeating("吃药", "2024-04-20 09:00", "每天")),
+         "last\t2024-04-28 10:00\n",
+         {"run", "tick 2024-05-01 09:30", "run", "tick 2024-05-01 09:31"},
+         {"missed 2024-04-29 09:00 吃药", "missed 2024-04-30 09:00 吃药",
+          "missed 2024-05-01 09:00 吃药"}},
+        {"a daily note an hour early, off for twenty days: seven days of it",
+         DayElement("2024-04-01", Repeating("吃药", "2024-04-01 09:00", "每天", 60)),
+         "last\t2024-04-11 10:00\n",
+         {"run", "tick 2024-05-01 08:30"},
+         {"missed 2024-04-25 08:00 吃药", "missed 2024-04-26 08:00 吃药",
+          "missed 2024-04-27 08:00 吃药", "missed 2024-04-28 08:00 吃药",
+          "missed 2024-04-29 08:00 吃药", "missed 2024-04-30 08:00 吃药",
+          "missed 2024-05-01 08:00 吃药"}},
+        {"a yearly note a day early, its day today: missed yesterday, not again at its time",
+         DayElement("2023-05-01", Repeating("生日", "2023-05-01 09:00", "每年", 1440)),
+         "last\t2024-04-30 08:00\n",
+         {"run", "tick 2024-05-01 08:30", "tick 2024-05-01 09:00"},
+         {"missed 2024-04-30 09:00 生日"}},
         {"a missing remembered file: nothing caught up, the start's minute and later come",
          Water + DayElement("2024-05-01",
                             Note("开会", "2024-05-01 14:30") + Note("下班", "2024-05-01 14:31")),
@@ -137,7 +168,7 @@ TEST_F(ReminderWatchTest, MissedRemindersComeOnceAndNoneComesTwice) {
          {"due 2024-05-01 14:30 开会", "due 2024-05-01 14:31 下班"}},
         {"a damaged remembered file: the same, and its readable lines still count",
          Water + DayElement("2024-05-01", Note("开会", "2024-05-01 14:30")),
-         "last\t2024-05-01 13:5\x01\ncame\t开会\t2024-05-01 14:30\t2024-05-01 14:30\n\xff\xfe "
+         "last\t2024-05-01 13:5\x01\ncame\t标题:开会\t2024-05-01 14:30\t2024-05-01 14:30\n\xff\xfe "
          "garbage",
          {"run", "tick 2024-05-01 14:30", "tick 2024-05-01 14:31"},
          {}},

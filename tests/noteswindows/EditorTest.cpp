@@ -20,8 +20,11 @@
 #include <QTest>
 #include <QTimer>
 
+#include <fcntl.h>
 #include <filesystem>
 #include <optional>
+#include <sys/file.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -256,6 +259,26 @@ TEST_F(EditorTest, AFailedMergeIsReportedAndTheEditorStaysOpen) {
     EXPECT_EQ(frmNoteAdd, Editor);
     EXPECT_TRUE(Editor->isVisible());
     EXPECT_EQ(frmNoteList, nullptr);
+}
+
+TEST_F(EditorTest, ALockHeldByAnotherProcessIsReportedAsBusyAndTheRowsStay) {
+    SaveToday({Meeting});
+    TfrmNoteAdd* Editor = OpenEditor();
+    Enter(Editor, QStringLiteral("买菜"), QString(), false, QStringLiteral("西红柿"));
+    const std::string Before = ReadNotesFile();
+    // Another process's hold on the lock: an open file description of its own.
+    const int Held = ::open((NotesFile() + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    ASSERT_EQ(::flock(Held, LOCK_EX | LOCK_NB), 0);
+    Editor->advOK->click();
+    Select(Editor, 0);
+    Editor->N1->trigger();
+    ::close(Held);
+    ASSERT_EQ(Errors.size(), 2);
+    for (const QString& Error : Errors)
+        EXPECT_TRUE(Error.contains(QStringLiteral("正被另一个程序使用"))) << Error.toStdString();
+    EXPECT_TRUE(Editor->isVisible());
+    EXPECT_EQ(Editor->alvNotes->RowCount(), 2);
+    EXPECT_EQ(ReadNotesFile(), Before);
 }
 
 TEST_F(EditorTest, AFailedDeleteIsReportedAndKeepsTheRow) {

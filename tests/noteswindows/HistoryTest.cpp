@@ -48,6 +48,14 @@ TEST_F(HistoryTest, ListsAllDaysAndNarrowsToTodayByTheCheckBox) {
     EXPECT_TRUE(Titles(History).isEmpty()) << "a day without notes lists nothing";
 }
 
+TEST_F(HistoryTest, LongCellsAreCut) {
+    SaveToday({{std::string(1000000, 'T'), "", false, std::string(1000000, 'C')}});
+    TfrmNoteHis History;
+    const QStringList Row = History.alvNotes->Row(History.alvNotes->RowCount() - 1);
+    EXPECT_EQ(Row[1], QString(199, QLatin1Char('T')) + QStringLiteral("…"));
+    EXPECT_EQ(Row[4], QString(199, QLatin1Char('C')) + QStringLiteral("…"));
+}
+
 TEST_F(HistoryTest, TheSampleAloneListsNothingCheckedOrNot) {
     SetNow(2000, 1, 1);
     TfrmNoteHis History;

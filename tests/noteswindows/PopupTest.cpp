@@ -51,6 +51,11 @@ TEST(NotesText, BuildsTheEntriesOrKeepsTheOldText) {
         {"a failed reading keeps the text", Reading({}, false, false), Old},
         {"a reading failing after a note shows that note", Reading({Shopping}, false, true),
          QStringLiteral("1.买菜 |  | 否\r西红柿")},
+        {"a long title and long lines of content are cut",
+         Reading({{std::string(1000000, 'T'), "", false, "短\r" + std::string(1000, 'C')}}, true,
+                 true),
+         QStringLiteral("1.") + QString(59, QLatin1Char('T')) + QStringLiteral("… |  | 否\r短\r") +
+             QString(199, QLatin1Char('C')) + QStringLiteral("…")},
     };
     for (const Case& C : Cases) {
         EXPECT_EQ(TodayNotesText(C.Read, Old), C.Expected) << C.Name;

@@ -127,7 +127,8 @@ TEST_F(SettingsWindowTest, AFailedSaveIsReportedAndTheWindowStaysOpen) {
                                        .arg(QString::fromStdString(notes::SettingsFileName()))}));
     EXPECT_EQ(frmNoteSet, Settings);
     EXPECT_TRUE(Settings->isVisible());
-    EXPECT_EQ(notes::NotePosition, 3);
+    // A save is whole or nothing, in the file and in the shared settings alike.
+    EXPECT_EQ(notes::NotePosition, 0);
     EXPECT_EQ(notes::NoteAlarmOn, 0);
     EXPECT_EQ(notes::NoteBlend, 10);
 }

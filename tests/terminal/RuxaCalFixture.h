@@ -4,7 +4,7 @@
 // file in a temporary folder.
 
 #include "TempFolder.h"
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 #include "terminal/RuxaCal.h"
 
 #include <sstream>

@@ -89,6 +89,48 @@ with tempfile.TemporaryDirectory() as home:
     check(done.returncode == 0 and done.stdout.decode().endswith("\t班\t16:27\n"), "shipped table")
     check("格式有误" in done.stderr.decode(), "malformed file not reported")
 
+    # A name with control characters (ESC, BEL, a CSI, NUL) is refused with its file, and
+    # nothing raw reaches the output; nor does anything in place of the file but a file.
+    for name in ("\x1b[2J", "响\x07铃", "\u009b31m", "半\x00截"):
+        with open(os.path.join(folder, "holidays.csv"), "w", encoding="utf-8") as local:
+            local.write(f"date,kind,holiday\n2024-02-05,休,{name}\n")
+        for args in (["--day", "2024-02-05"], ["--table", "2024-02-05", "2024-02-05"],
+                     ["2024", "2"], ["--ics", "2024-02-05", "2024-02-05"]):
+            done = run(*args, env=env)
+            out = done.stdout.decode()
+            check(done.returncode == 0, f"{name!r} {args}: status {done.returncode}")
+            check(not any(c in out for c in "\x00\x07\x9b") and "\x1b[2J" not in out,
+                  f"{name!r} {args}: a control character written")
+            check("控制字符" in done.stderr.decode(), f"{name!r} {args}: not reported")
+    os.remove(os.path.join(folder, "holidays.csv"))
+    for make in (lambda p: os.mkfifo(p), lambda p: os.mkdir(p),
+                 lambda p: os.symlink("/dev/zero", p), lambda p: os.symlink("/nowhere", p)):
+        path = os.path.join(folder, "holidays.csv")
+        make(path)
+        done = run("--table", "2024-02-04", "2024-02-04", env=env)
+        check(done.returncode == 0 and done.stderr.decode().count("\n") == 1,
+              f"{os.path.islink(path) and os.readlink(path)}: holiday file fault not told")
+        os.rmdir(path) if os.path.isdir(path) and not os.path.islink(path) else os.remove(path)
+
+    # Output that cannot be written is told in one line; a reader that has gone is not.
+    with open("/dev/full", "wb") as full:
+        done = subprocess.run([PROGRAM, "2024"], stdout=full, stderr=subprocess.PIPE, env=env,
+                              timeout=60)
+    check(done.returncode == 1 and done.stderr.decode().count("\n") == 1
+          and "无法写出" in done.stderr.decode(), f"/dev/full: {done.returncode} {done.stderr}")
+    done = subprocess.run([PROGRAM, "2024"], stderr=subprocess.PIPE, env=env, timeout=60,
+                          preexec_fn=lambda: os.close(1))
+    check(done.returncode == 1 and "无法写出" in done.stderr.decode(),
+          f"closed output: {done.returncode} {done.stderr}")
+    reader = subprocess.Popen([PROGRAM, "--table", "1901-01-01", "2050-12-31"],
+                              stdout=subprocess.PIPE, stderr=subprocess.PIPE, env=env)
+    reader.stdout.read(100)
+    reader.stdout.close()
+    err = reader.stderr.read()
+    reader.wait(timeout=60)
+    check(reader.returncode in (-13, 141) and err == b"",
+          f"closed pipe: {reader.returncode} {err}")
+
     done = run("--notes-ics", env=env)
     check(done.returncode == 1 and done.stdout == b"", "missing notes file")
     with open(os.path.join(folder, "Notes.xml"), "w", encoding="utf-8") as notes:

@@ -1,4 +1,4 @@
-#include "calendar/HolidayFiles.h"
+#include "platform/HolidayFiles.h"
 
 #include "platform/DataFolder.h"
 #include "platform/Files.h"
@@ -49,7 +49,9 @@ std::string DataFolderHolidayFile() {
 THolidaysRead ReadHolidayFiles(const std::string& Shipped, const std::string& Local) {
     THolidaysRead Read;
     ReadOne(Shipped, Read.Table, Read);
-    if (Exists(Local)) {
+    // Anything under the name but a file (a folder, a FIFO, a device, a dangling link) is a
+    // fault of the reading, told as one.
+    if (platform::PathExists(Local)) {
         THolidayTable Added;
         if (ReadOne(Local, Added, Read)) {
             Read.Table.ReplaceYears(Added);

@@ -2,7 +2,8 @@
 
 // Reads the public-holiday arrangement from its files: the one shipped with the program,
 // then holidays.csv in the data folder, whose years replace the shipped ones whole. A file
-// that does not read as a complete table is left out as a whole, and why is told.
+// that does not read as a complete table is left out as a whole, and why is told. The table
+// itself, and the reading of its text, are the calendar's (calendar/HolidayTable.h).
 
 #include "calendar/HolidayTable.h"
 
