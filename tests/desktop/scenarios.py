@@ -6,6 +6,7 @@ window's hosts on 127.0.0.1, for the weather scenarios.
 """
 
 import calendar
+import datetime
 import glob
 import http.server
 import os
@@ -238,7 +239,9 @@ def windows_from_tray_menu_while_hidden(s, program_file, _):
     program, main = start_with_tray_icon(s, program_file)
     minimise_to_tray_by_menu(s, program, main)
 
-    for command, title in ((ABOUT, "关于本软件"), (NOTE_EDITOR, "便签维护"),
+    today = datetime.date.today()
+    editor_title = "便签维护 - %d年%d月%d日" % (today.year, today.month, today.day)
+    for command, title in ((ABOUT, "关于本软件"), (NOTE_EDITOR, editor_title),
                            (NOTES_HISTORY, "便签历史记录"), (NOTE_SETTINGS, "便签设置")):
         print("opening %s from the tray menu" % title, flush=True)
         open_menu_from_tray(s, program)
@@ -559,8 +562,9 @@ def screen_reader(s, program_file, _):
              "the focus change naming the next day")
 
     choose_by_keys(s, program, NOTE_EDITOR)
-    wait_for(lambda: s.window_named("便签维护"), "the note editor")
-    editor = wait_for(lambda: reader.find(app, "dialog", "便签维护"), "the editor's dialog")[0]
+    editor_title = "便签维护 - 2024年2月10日"
+    wait_for(lambda: s.window_named(editor_title), "the note editor")
+    editor = wait_for(lambda: reader.find(app, "dialog", editor_title), "the editor's dialog")[0]
     named = {reader.name(r) for role in ("text", "combo box", "push button", "check box",
                                          "tree", "list", "table")
              for r in reader.find(editor, role)}

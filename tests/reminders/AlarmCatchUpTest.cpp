@@ -11,6 +11,7 @@
 
 #include <QLabel>
 #include <QTest>
+#include <QTextDocument>
 
 #include <algorithm>
 #include <fstream>
@@ -83,7 +84,12 @@ protected:
         std::ofstream(notes::TRememberedReminders::DefaultFileName()) << "last\t" << Minute << "\n";
     }
 
-    static QString PopupLabel() { return frmNoteList->lblNotes->text(); }
+    // The popup's text as a reader sees it, without its mark-up.
+    static QString PopupLabel() {
+        QTextDocument Document;
+        Document.setHtml(frmNoteList->lblNotes->text());
+        return Document.toPlainText();
+    }
 };
 
 TEST_F(MissedAtStartTest, TheMissedReminderComesOnceAndThePopupListsIt) {
